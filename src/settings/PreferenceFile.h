@@ -1,0 +1,59 @@
+// Reader and writer of the program's INI files (the settings file and the language files).
+// The document is held as UTF-8 entries; names are compared with ASCII case folding.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/FileStore.h"
+
+namespace zorbel {
+
+class PreferenceFile {
+public:
+    struct Entry {
+        enum class Kind { Group, Comment, Key };
+        Kind kind;
+        std::string name;  // group or key name (UTF-8)
+        std::string value; // key value or comment text (UTF-8)
+    };
+
+    explicit PreferenceFile(FileStore& store);
+    ~PreferenceFile(); // close()
+    PreferenceFile(const PreferenceFile&) = delete;
+    PreferenceFile& operator=(const PreferenceFile&) = delete;
+
+    // Reads and parses the file. On failure the path is kept so that a later close() can create it.
+    bool open(const std::u16string& path);
+    // Starts an empty, modified document that close() writes to path.
+    bool create(const std::u16string& path);
+
+    bool selectGroup(std::string_view name);
+    std::u16string readString(std::string_view key, std::u16string_view defaultValue) const;
+    std::int32_t readLong(std::string_view key, std::int32_t defaultValue) const;
+    // CR and LF in a value are written as spaces: they would end the line and break the file.
+    void writeString(std::string_view key, std::u16string_view value);
+    void writeLong(std::string_view key, std::int32_t value);
+    void removeGroup(std::string_view name);
+    bool examineKeys();
+    bool nextKey();
+    // Writes the document if it was modified and the file is writable, then frees it.
+    // Returns false only when a needed write failed.
+    bool close();
+
+    bool isReadOnly() const;
+    bool isModified() const;
+
+    // The parsing and formatting rules, exposed for tests and fuzzing.
+    static std::vector<Entry> parse(std::string_view fileBytes);
+    static std::string format(const std::vector<Entry>& entries);
+    const std::vector<Entry>& entries() const;
+
+private:
+    // implementation-defined members
+};
+
+} // namespace zorbel
