@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "settings/FileStore.h"
 #include "settings/TextKeys.h"
@@ -29,6 +30,9 @@ private:
     std::array<std::u16string, kTextKeyCount> texts_;
     std::u16string languageName_;
 };
+
+// The first `width` UTF-16 units of text, one fewer when the cut would split a surrogate pair.
+std::u16string_view cutToWidth(std::u16string_view text, std::size_t width);
 
 // The process-wide table, filled once at start-up and then only read.
 StringTable& strings();

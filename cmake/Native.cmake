@@ -1,0 +1,42 @@
+# Native (Linux) build: the portable logic, its unit tests, the fuzz targets.
+find_package(GTest REQUIRED)
+
+if(ZORBEL_SANITIZE AND NOT ZORBEL_FUZZ)
+    set(zorbel_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(zorbel_portable PUBLIC ${zorbel_sanitizers})
+    target_link_options(zorbel_portable PUBLIC ${zorbel_sanitizers})
+endif()
+
+if(NOT ZORBEL_FUZZ)
+    file(GLOB_RECURSE zorbel_native_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/*_test.cpp)
+    list(FILTER zorbel_native_tests EXCLUDE REGEX "_win_test\\.cpp$")
+    add_executable(zorbel_native_tests ${zorbel_native_tests})
+    target_include_directories(zorbel_native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_options(zorbel_native_tests PRIVATE ${zorbel_warnings})
+    target_link_libraries(zorbel_native_tests PRIVATE zorbel_portable GTest::gtest GTest::gtest_main)
+    include(GoogleTest)
+    gtest_discover_tests(zorbel_native_tests DISCOVERY_MODE PRE_TEST
+        PROPERTIES LABELS native ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+endif()
+
+set(ZORBEL_FUZZ_SECONDS 60 CACHE STRING "How long each fuzz target runs in the test suite")
+if(ZORBEL_FUZZ)
+    file(GLOB zorbel_fuzzers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
+    target_compile_options(zorbel_portable PUBLIC -fsanitize=fuzzer-no-link,address,undefined)
+    foreach(source ${zorbel_fuzzers})
+        get_filename_component(name ${source} NAME_WE)
+        add_executable(${name} ${source})
+        target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+        target_compile_options(${name} PRIVATE ${zorbel_warnings} -fsanitize=fuzzer,address,undefined)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_libraries(${name} PRIVATE zorbel_portable)
+        # Seeds live in fuzz/corpus/<name without _fuzz>; what the run finds goes to the build tree.
+        string(REGEX REPLACE "_fuzz$" "" corpus ${name})
+        add_test(NAME fuzz.${name}
+            COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                $<TARGET_FILE:${name}> -max_total_time=${ZORBEL_FUZZ_SECONDS} -timeout=10
+                -rss_limit_mb=2048 ${CMAKE_BINARY_DIR}/corpus-${name} ${PROJECT_SOURCE_DIR}/fuzz/corpus/${corpus})
+        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/corpus-${name})
+        set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz)
+    endforeach()
+endif()

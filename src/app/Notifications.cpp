@@ -1,0 +1,79 @@
+#include "app/Notifications.h"
+
+#include <string>
+
+namespace zorbel {
+
+namespace {
+
+TextKey balloonKey(int code) {
+    switch (code) {
+    case 1: return TextKey::lw_Num1;
+    case 3: return TextKey::lw_Num3;
+    case 4: return TextKey::lw_Num4;
+    case 5: return TextKey::lw_Num5;
+    case 8: return TextKey::lw_Num8;
+    case 9: return TextKey::lw_Num9;
+    case 10: return TextKey::lw_Num10;
+    case 11: return TextKey::lw_Num11;
+    default: return TextKey::lw_Deft;
+    }
+}
+
+TextKey errorBoxKey(int code) {
+    switch (code) {
+    case 2: return TextKey::le_Num2;
+    case 3: return TextKey::le_Num3;
+    case 4: return TextKey::le_Num4;
+    case 5: return TextKey::le_Num5;
+    case 8: return TextKey::le_Num8;
+    case 9: return TextKey::le_Num9;
+    case 11: return TextKey::le_Num11;
+    default: return TextKey::le_Deft;
+    }
+}
+
+constexpr int kAboutBox = 1;
+constexpr int kUpdateQuestion = 6;
+constexpr std::uint32_t kMessageBoxAlwaysOnTop = kMessageBoxSetForeground | kMessageBoxTopMost;
+
+std::u16string decimal(long long value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+} // namespace
+
+BalloonContent balloonContent(int code, const StringTable& strings, std::u16string_view lastSystemErrorText,
+                              std::u16string_view versionText, bool soundsOn) {
+    const std::u16string_view text =
+        code == kSystemErrorBalloon ? lastSystemErrorText : std::u16string_view(strings.text(balloonKey(code)));
+    std::uint32_t flags = kBalloonInfo | kBalloonRespectQuietTime;
+    if (!soundsOn) {
+        flags |= kBalloonNoSound;
+    }
+    return {std::u16string(cutToWidth(versionText, kBalloonTitleLength)),
+            std::u16string(cutToWidth(text, kBalloonTextLength)), flags};
+}
+
+MessageBoxContent messageBoxContent(int code, const StringTable& strings, std::u16string_view aboutText) {
+    if (code == kAboutBox) {
+        // Owned by the core window so that its Help button's WM_HELP reaches us.
+        return {std::u16string(aboutText), kMessageBoxAlwaysOnTop | kMessageBoxIconQuestion | kMessageBoxHelp, true,
+                false};
+    }
+    if (code == kUpdateQuestion) {
+        return {strings.text(TextKey::le_Num6) + u"\r\n\r\n" + strings.text(TextKey::le_Num7),
+                kMessageBoxAlwaysOnTop | kMessageBoxYesNo | kMessageBoxIconQuestion, false, true};
+    }
+    return {strings.text(errorBoxKey(code)), kMessageBoxAlwaysOnTop | kMessageBoxIconError, false, false};
+}
+
+std::u16string systemErrorFallbackText(std::uint32_t code) { return u"GetFormattedMessage Failed: " + decimal(code); }
+
+std::u16string trayTooltipText(int windowCount, int topMostCount) {
+    const std::u16string text = u"Windows : " + decimal(windowCount) + u"\r\nTopMost : " + decimal(topMostCount);
+    return std::u16string(cutToWidth(text, kTrayTooltipLength));
+}
+
+} // namespace zorbel
