@@ -73,7 +73,7 @@ std::u16string displayDeviceMenuText(const DisplayDevice& device);
 //   begin();
 //   for every window that passes isListableWindow() and answers in time:
 //       beginWindow(handle, coreWindowChild);
-//       if (updateTitle(title)) currentHeader().icons = <new icons>;
+//       if (updateTitle(title)) currentHeader()->icons = <new icons>;
 //       endWindow(isTopMost, isMonitored);
 //   finish(toolsFacts);
 //   render(menu());
@@ -89,7 +89,8 @@ public:
     // Stores the title (cut by windowMenuTitle). True when the icons must be (re)computed:
     // the entry is new or the title changed.
     bool updateTitle(std::u16string_view title);
-    MenuEntry& currentHeader();
+    // The header entry of the window being listed (null outside beginWindow .. endWindow).
+    MenuEntry* currentHeader();
     // Appends the window's submenu and its items and counts the window.
     void endWindow(bool topMost, bool monitored);
 
@@ -105,7 +106,6 @@ private:
                    std::uintptr_t window = 0);
     static MenuNode& submenu(MenuNode& parent, std::u16string text, MenuIcon icon);
     static void separator(MenuNode& parent);
-    const std::u16string& text(int key) const;
 
     CommandTable& table_;
     const StringTable& strings_;

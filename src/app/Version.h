@@ -7,9 +7,6 @@
 
 namespace zorbel {
 
-// The build date of this release, in seconds since 1970-01-01 00:00:00 UTC.
-inline constexpr std::int64_t kBuildDate = 1664406106;
-
 // "yyyy.mm.dd" of a UTC time; the result does not depend on the machine's time zone.
 std::u16string formatBuildDate(std::int64_t unixSeconds);
 // "Zorbel! v" + formatBuildDate: the caption of every message box and title of every balloon.

@@ -2,6 +2,7 @@
 // The document is held as UTF-8 entries; names are compared with ASCII case folding.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,7 +54,21 @@ public:
     const std::vector<Entry>& entries() const;
 
 private:
-    // implementation-defined members
+    std::size_t groupBegin() const; // first entry of the current group
+    std::size_t groupEnd() const;   // the next group header, or the end
+    std::optional<std::size_t> findKey(std::string_view key) const;
+    void setValue(std::string_view key, std::string value);
+    void reset();
+
+    FileStore& store_;
+    std::vector<Entry> entries_;
+    std::u16string path_; // kept even when the file could not be read, so that close() can create it
+    bool readOnly_ = false;
+    bool modified_ = false;
+    std::optional<std::size_t> group_;        // header of the current group; none = before the first header
+    std::optional<std::string> pendingGroup_; // selected but absent: created by the first write
+    bool enumerating_ = false;
+    std::size_t nextKeyIndex_ = 0;
 };
 
 } // namespace zorbel

@@ -1,7 +1,5 @@
 #include "settings/Utf.h"
 
-#include <cstdint>
-
 namespace zorbel {
 
 namespace {

@@ -35,9 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BalloonCase{11, u"Select window to filter process thread windows."},
                     BalloonCase{0, u"Unknown error code!"},
                     BalloonCase{2, u"Unknown error code!"}, // raised by a failed window capture
-                    BalloonCase{6, u"Unknown error code!"},
                     BalloonCase{7, u"Unknown error code!"},
-                    BalloonCase{12, u"Unknown error code!"},
                     BalloonCase{-2, u"Unknown error code!"},
                     BalloonCase{INT_MIN, u"Unknown error code!"}));
 

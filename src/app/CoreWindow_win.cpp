@@ -1,0 +1,113 @@
+#include "app/CoreWindow_win.h"
+
+#include <windowsx.h>
+
+#include "app/Commands_win.h"
+#include "app/Handles_win.h"
+#include "app/Notifications_win.h"
+#include "app/TrayIcon_win.h"
+#include "app/TrayMenu_win.h"
+
+namespace zorbel {
+namespace {
+
+UniqueWindow window;
+UINT taskbarCreated = 0;
+UINT shellHook = 0;
+
+constexpr WPARAM kShellWindowCreated = 1;
+constexpr WPARAM kShellWindowDestroyed = 2;
+constexpr WPARAM kShellRedraw = 6;
+constexpr WPARAM kShellRudeAppActivated = 0x8004;
+
+void onShellHook(WPARAM code, LPARAM window) noexcept {
+    const bool interesting = code == kShellWindowCreated || code == kShellWindowDestroyed || code == kShellRedraw ||
+                             code == kShellRudeAppActivated;
+    if (interesting && window > 0) requestMenuRebuild();
+}
+
+void onTrayCallback(HWND hwnd, LPARAM mouseMessage) noexcept {
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+        // So that a popup menu opened for the icon closes when the user clicks elsewhere.
+        PostMessageW(hwnd, WM_NULL, 0, 0);
+        showTrayMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void onCommand(WPARAM wParam, LPARAM lParam) noexcept {
+    // Menu commands only: controls carry their handle in lParam.
+    if (lParam == 0 && HIWORD(wParam) == 0) executeMenuCommand(LOWORD(wParam));
+}
+
+LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (taskbarCreated != 0 && message == taskbarCreated) {
+        recreateTrayIcon();
+        return 0;
+    }
+    if (shellHook != 0 && message == shellHook) {
+        onShellHook(wParam, lParam);
+        return 0;
+    }
+    switch (message) {
+    case WM_HELP:
+        openUrl(kHomePageUrl);
+        return 0;
+    case WM_HOTKEY:
+        return 0;
+    case WM_DPICHANGED:
+        reloadMenuIconsIfDpiChanged();
+        return 0;
+    case WM_COMMAND:
+        onCommand(wParam, lParam);
+        return 0;
+    default:
+        break;
+    }
+    if (lParam == WM_MOUSEMOVE) {
+        refreshTrayTooltip();
+        return 0;
+    }
+    if (message == kTrayCallbackMessage) {
+        onTrayCallback(hwnd, lParam);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+bool createCoreWindow(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = coreWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kCoreWindowClass;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    // A plain hidden top-level window rather than a message-only one: the shell hook and the
+    // taskbar's broadcasts only reach top-level windows.
+    window.reset(CreateWindowExW(0, kCoreWindowClass, kCoreWindowTitle, WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+                                 instance, nullptr));
+    return static_cast<bool>(window);
+}
+
+HWND coreWindow() { return window.get(); }
+
+void destroyCoreWindow() { window.reset(); }
+
+bool registerCoreMessages() {
+    taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    shellHook = RegisterWindowMessageW(L"SHELLHOOK");
+    return taskbarCreated != 0 && shellHook != 0;
+}
+
+UINT taskbarCreatedMessage() { return taskbarCreated; }
+UINT shellHookMessage() { return shellHook; }
+
+} // namespace zorbel

@@ -1,0 +1,24 @@
+// The hidden core window: owner of the tray icon and its menu, receiver of the tray, shell-hook,
+// hotkey and taskbar messages.
+#pragma once
+
+#include <windows.h>
+
+namespace zorbel {
+
+// The tray icon's callback message.
+inline constexpr UINT kTrayCallbackMessage = 12501;
+inline constexpr UINT_PTR kRebuildTimerId = 0;
+inline constexpr wchar_t kCoreWindowTitle[] = L"Zorbel!_Core_Window";
+inline constexpr wchar_t kCoreWindowClass[] = L"Zorbel!_Core_Window";
+
+[[nodiscard]] bool createCoreWindow(HINSTANCE instance);
+HWND coreWindow();
+void destroyCoreWindow();
+
+// The values RegisterWindowMessageW gave for "TaskbarCreated" and "SHELLHOOK" (0 until registered).
+[[nodiscard]] bool registerCoreMessages();
+UINT taskbarCreatedMessage();
+UINT shellHookMessage();
+
+} // namespace zorbel

@@ -1,0 +1,97 @@
+#include "app/Notifications_win.h"
+
+#include <shellapi.h>
+
+#include "app/CoreWindow_win.h"
+#include "app/Handles_win.h"
+#include "app/Notifications.h"
+#include "app/Version.h"
+#include "settings/Settings.h"
+#include "settings/StringTable.h"
+
+namespace zorbel {
+namespace {
+
+std::u16string lastSystemErrorText;
+
+DWORD WINAPI messageBoxThread(LPVOID parameter) {
+    MessageBoxByCode(static_cast<int>(reinterpret_cast<INT_PTR>(parameter)));
+    return 0;
+}
+
+template <std::size_t N>
+void copyText(wchar_t (&target)[N], const std::u16string& text) {
+    const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
+    text.copy(reinterpret_cast<char16_t*>(target), length);
+    target[length] = L'\0';
+}
+
+} // namespace
+
+const wchar_t* const kHomePageUrl = L"https://zorbel.example.org/";
+
+const std::u16string& programVersionText() {
+    static const std::u16string text = versionText(ZORBEL_BUILD_DATE);
+    return text;
+}
+
+BOOL BalloonByCode(int code) {
+    const BalloonContent content = balloonContent(code, strings(), lastSystemErrorText, programVersionText(),
+                                                  currentSettings().pMessageBeep != 0);
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = coreWindow();
+    data.uID = 0;
+    data.uFlags = NIF_INFO | NIF_GUID;
+    data.uTimeout = 4;
+    data.dwInfoFlags = content.infoFlags;
+    copyText(data.szInfoTitle, content.title);
+    copyText(data.szInfo, content.text);
+    return Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void MessageBoxByCode(int code) {
+    // The About text (code 1) arrives with the About box; until then code 1 has no text.
+    const MessageBoxContent content = messageBoxContent(code, strings(), u"");
+    const int answer = MessageBoxW(content.ownedByCoreWindow ? coreWindow() : nullptr, wide(content.text),
+                                   wide(programVersionText()), content.flags);
+    if (answer == IDYES && content.yesOpensHomePage) openUrl(kHomePageUrl);
+}
+
+void MessageBoxByCodeOnNewThread(int code) {
+    HANDLE thread = CreateThread(nullptr, 0, messageBoxThread, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(code)),
+                                 0, nullptr);
+    // Nobody waits for the box; the handle is not needed.
+    if (thread) CloseHandle(thread);
+}
+
+std::u16string systemErrorNotification(DWORD errorCode, bool wantText) {
+    wchar_t* buffer = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, errorCode, 0,
+                       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0 || !buffer) {
+        if (buffer) LocalFree(buffer);
+        return systemErrorFallbackText(errorCode);
+    }
+    lastSystemErrorText.assign(reinterpret_cast<const char16_t*>(buffer), length);
+    LocalFree(buffer);
+    if (wantText) return lastSystemErrorText;
+    BalloonByCode(-1);
+    return {};
+}
+
+void openUrl(const wchar_t* url) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOASYNC;
+    info.lpFile = url;
+    info.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&info);
+}
+
+void notificationSound() {
+    if (currentSettings().pMessageBeep) MessageBeep(MB_ICONEXCLAMATION);
+}
+
+} // namespace zorbel

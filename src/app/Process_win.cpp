@@ -1,0 +1,133 @@
+#include "app/Process_win.h"
+
+#include <knownfolders.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <vector>
+
+#include "app/BoundFunctions_win.h"
+#include "app/CoreWindow_win.h"
+#include "app/Handles_win.h"
+#include "app/MenuIcons_win.h"
+#include "app/Notifications_win.h"
+#include "app/TrayIcon_win.h"
+#include "app/TrayMenu_win.h"
+
+namespace zorbel {
+namespace {
+
+UniqueKernelHandle instanceMutex;
+bool fromStartupFolder = false;
+
+constexpr DWORD kProgramPathLength = 260;
+
+std::u16string lowerCase(std::u16string text) {
+    if (!text.empty()) CharLowerW(reinterpret_cast<wchar_t*>(text.data()));
+    return text;
+}
+
+void releaseInstanceMutex() {
+    if (instanceMutex) {
+        ReleaseMutex(instanceMutex.get());
+        instanceMutex.reset();
+    }
+}
+
+} // namespace
+
+std::u16string programPath() {
+    wchar_t buffer[kProgramPathLength]{};
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, kProgramPathLength);
+    if (length == 0 || length >= kProgramPathLength) return {};
+    return fromWide(buffer, length);
+}
+
+bool isProcessElevated() {
+    const BoundFunctions& f = bound();
+    if (!f.CheckTokenMembership || !f.AllocateAndInitializeSid || !f.FreeSid) return false;
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    BOOL member = FALSE;
+    if (f.AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0,
+                                   0, 0, &administrators)) {
+        if (!f.CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
+        f.FreeSid(administrators);
+    }
+    return member != FALSE;
+}
+
+InstanceCheck createSingleInstanceMutex() {
+    SetLastError(0);
+    instanceMutex.reset(CreateMutexW(nullptr, TRUE, L"Zorbel!_Mutex"));
+    if (instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+        instanceMutex.reset();
+        return InstanceCheck::AlreadyRunning;
+    }
+    return InstanceCheck::FirstInstance;
+}
+
+void startupFolderOperation(bool check, bool copy) {
+    const auto getKnownFolderPath = bound().SHGetKnownFolderPath;
+    if (!getKnownFolderPath) return;
+    PWSTR folder = nullptr;
+    if (getKnownFolderPath(FOLDERID_Startup, KF_FLAG_DEFAULT_PATH, nullptr, &folder) != S_OK) {
+        if (folder) CoTaskMemFree(folder);
+        return;
+    }
+    const std::u16string startupFolder = fromWide(folder);
+    CoTaskMemFree(folder);
+
+    const std::u16string program = programPath();
+    if (program.empty()) return;
+    std::u16string programFolder = program;
+    PathRemoveFileSpecW(reinterpret_cast<wchar_t*>(programFolder.data()));
+    programFolder.resize(std::char_traits<char16_t>::length(programFolder.c_str()));
+
+    if (check && lowerCase(startupFolder) == lowerCase(programFolder)) fromStartupFolder = true;
+    if (copy) {
+        const std::u16string target = startupFolder + u"\\Zorbel!.exe";
+        if (CopyFileW(wide(program), wide(target), FALSE))
+            BalloonByCode(9);
+        else
+            MessageBoxByCodeOnNewThread(8);
+    }
+}
+
+bool runsFromStartupFolder() { return fromStartupFolder; }
+
+void relaunchElevated() {
+    const std::u16string program = programPath();
+    if (!program.empty()) {
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof(info);
+        info.hwnd = coreWindow();
+        info.lpVerb = L"runas";
+        info.lpFile = wide(program);
+        info.nShow = SW_SHOWNORMAL;
+        // The new instance must be able to create the mutex.
+        releaseInstanceMutex();
+        if (ShellExecuteExW(&info)) plainExit();
+    }
+    MessageBoxByCodeOnNewThread(9);
+}
+
+void exitRoutine() {
+    if (const auto deregister = bound().DeregisterShellHookWindow; deregister && coreWindow())
+        deregister(coreWindow());
+    releaseInstanceMutex();
+    destroyTrayMenu();
+    freeMenuIcons();
+    plainExit();
+}
+
+void plainExit() {
+    removeTrayIcon();
+    destroyTrayMenu();
+    destroyCoreWindow();
+    releaseInstanceMutex();
+    ExitProcess(0);
+}
+
+} // namespace zorbel

@@ -1,0 +1,122 @@
+#include "app/Startup_win.h"
+
+#include <imagehlp.h>
+
+#include <optional>
+
+#include "app/BoundFunctions_win.h"
+#include "app/CoreWindow_win.h"
+#include "app/Handles_win.h"
+#include "app/Notifications_win.h"
+#include "app/Process_win.h"
+#include "app/TimerPolicy.h"
+#include "app/TrayIcon_win.h"
+#include "app/TrayMenu_win.h"
+#include "app/Version.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFile_win.h"
+
+namespace zorbel {
+namespace {
+
+constexpr DWORD kTimerExceptionSuppression = 7; // UOI_TIMERPROC_EXCEPTION_SUPPRESSION
+constexpr UINT kRebuildTimerPeriodMs = 1000;
+
+ATOM captureHotkeyAtom = 0;
+ATOM topMostHotkeyAtom = 0;
+
+void selectDpiAwareness() {
+    const BoundFunctions& f = bound();
+    if (f.SetProcessDpiAwarenessContext) {
+        const auto perMonitorV2 = DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2;
+        const auto perMonitor = DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE;
+        if (f.IsValidDpiAwarenessContext && f.IsValidDpiAwarenessContext(perMonitorV2))
+            f.SetProcessDpiAwarenessContext(perMonitorV2);
+        else if (f.IsValidDpiAwarenessContext && f.IsValidDpiAwarenessContext(perMonitor))
+            f.SetProcessDpiAwarenessContext(perMonitor);
+    } else if (f.SetProcessDpiAwareness) {
+        constexpr int kProcessPerMonitorDpiAware = 2;
+        f.SetProcessDpiAwareness(kProcessPerMonitorDpiAware);
+    }
+}
+
+std::optional<OsVersion> readOsVersion() {
+    const auto rtlGetVersion = bound().RtlGetVersion;
+    if (!rtlGetVersion) return std::nullopt;
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (rtlGetVersion(&info) != 0) return std::nullopt;
+    return OsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+[[noreturn]] void failStartup(int messageCode) {
+    MessageBoxByCode(messageCode);
+    plainExit();
+}
+
+// The shell hook, the registered messages and the one-second timer that rebuilds the menu.
+bool startWindowMonitor() {
+    const bool underWine = runningUnderWine();
+    MonitorStartResults results{};
+    results.shellHookRegistered = RegisterShellHookWindow(coreWindow()) != FALSE;
+    results.messagesRegistered = registerCoreMessages();
+    BOOL suppress = FALSE;
+    results.exceptionSuppressionSet =
+        SetUserObjectInformationW(GetCurrentProcess(), kTimerExceptionSuppression, &suppress, sizeof(suppress)) !=
+        FALSE;
+    if (shouldSetTimer(results.exceptionSuppressionSet, underWine))
+        results.timerStarted = SetTimer(coreWindow(), kRebuildTimerId, kRebuildTimerPeriodMs, trayMenuTimerProc) != 0;
+    setRebuildOnEveryTick(everyTickSchedulesRebuild(results.shellHookRegistered, underWine));
+    return !monitorStartFailed(results, underWine);
+}
+
+[[noreturn]] void runEventLoop() {
+    MSG message;
+    for (;;) {
+        const BOOL result = GetMessageW(&message, nullptr, 0, 0);
+        if (result == 0) exitRoutine(); // WM_QUIT: nothing posts it, but leave cleanly if it comes
+        if (result < 0) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+} // namespace
+
+bool programFileIsIntact(const wchar_t* path) {
+    DWORD stored = 0;
+    DWORD computed = 0;
+    if (MapFileAndCheckSumW(path, &stored, &computed) != CHECKSUM_SUCCESS) return false;
+    return stored == computed;
+}
+
+void runProgram(HINSTANCE instance) {
+    programVersionText();
+    // Hotkey identifiers; they stay for the life of the session, like every global atom.
+    captureHotkeyAtom = GlobalAddAtomW(L"Zorbel!_Capture");
+    topMostHotkeyAtom = GlobalAddAtomW(L"Zorbel!_TopMost");
+    bindFunctions();
+    Sleep(100);
+    selectDpiAwareness();
+
+    loadSettings();
+    loadLanguage();
+    startupFolderOperation(true, false);
+
+    const std::u16string path = programPath();
+    if (!programFileIsIntact(wide(path))) failStartup(5);
+
+    if (createSingleInstanceMutex() == InstanceCheck::AlreadyRunning) failStartup(2);
+    if (versionGate(readOsVersion(), 10, 0, 14393) == 0) failStartup(3);
+    if (currentSettings().pAdministrator && !isProcessElevated()) relaunchElevated();
+
+    if (!createCoreWindow(instance)) plainExit();
+    // The first load always finds a new DPI; "nothing loaded" cannot happen here.
+    if (!reloadMenuIconsIfDpiChanged()) failStartup(11);
+    if (!startWindowMonitor()) failStartup(11);
+
+    requestMenuRebuild();
+    runEventLoop();
+}
+
+} // namespace zorbel

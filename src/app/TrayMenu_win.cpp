@@ -1,0 +1,235 @@
+#include "app/TrayMenu_win.h"
+
+#include <vector>
+
+#include "app/BoundFunctions_win.h"
+#include "app/CoreWindow_win.h"
+#include "app/Handles_win.h"
+#include "app/MenuIcons_win.h"
+#include "app/MenuModel.h"
+#include "app/Process_win.h"
+#include "app/TrayIcon_win.h"
+#include "app/WindowEligibility.h"
+#include "app/WindowIcons_win.h"
+#include "settings/StringTable.h"
+
+namespace zorbel {
+namespace {
+
+constexpr UINT kResponseTimeoutMs = 100;
+constexpr DWORD kCloakedAttribute = 14; // DWMWA_CLOAKED
+
+UniqueMenu menu;
+CommandTable commandTable;
+bool rebuildRequested = false;
+bool rebuildEveryTick = false;
+bool menuShown = false;
+bool rebuilding = false;
+int windowCount = 0;
+int topMostCount = 0;
+
+WindowFacts gatherFacts(HWND hwnd) {
+    WindowFacts facts;
+    facts.visible = IsWindowVisible(hwnd) != FALSE;
+    facts.iconic = IsIconic(hwnd) != FALSE;
+    WINDOWINFO info{};
+    info.cbSize = sizeof(info);
+    facts.infoOk = GetWindowInfo(hwnd, &info) != FALSE;
+    if (facts.infoOk) {
+        facts.style = info.dwStyle;
+        facts.exStyle = info.dwExStyle;
+        facts.rectEmpty = IsRectEmpty(&info.rcWindow) != FALSE;
+    }
+    facts.hasOwner = GetWindow(hwnd, GW_OWNER) != nullptr;
+    if (const auto getAttribute = bound().DwmGetWindowAttribute) {
+        DWORD cloaked = 0;
+        if (SUCCEEDED(getAttribute(hwnd, kCloakedAttribute, &cloaked, sizeof(cloaked)))) facts.cloaked = cloaked;
+    }
+    if (const auto getBand = bound().GetWindowBand) {
+        DWORD band = 0;
+        if (getBand(hwnd, &band)) facts.band = band;
+    }
+    return facts;
+}
+
+bool answersInTime(HWND hwnd) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kResponseTimeoutMs, &result) != 0;
+}
+
+std::u16string readTitle(HWND hwnd) {
+    wchar_t buffer[kMaxTitleUnits + 1]{};
+    int length = 0;
+    // InternalGetWindowText never sends a message, so a busy window cannot stall the rebuild.
+    if (const auto internalGetWindowText = bound().InternalGetWindowText)
+        length = internalGetWindowText(hwnd, buffer, static_cast<int>(kMaxTitleUnits + 1));
+    return windowMenuTitle(length > 0 ? fromWide(buffer, static_cast<std::size_t>(length)) : std::u16string());
+}
+
+void listWindow(TrayMenuBuilder& builder, HWND hwnd) {
+    if (!hwnd) return;
+    const WindowFacts facts = gatherFacts(hwnd);
+    if (!isListableWindow(facts) || !answersInTime(hwnd)) return;
+
+    HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
+    builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
+    if (builder.updateTitle(readTitle(hwnd))) {
+        MenuEntry* header = builder.currentHeader();
+        const SmallIconMetrics& metrics = smallIconMetrics();
+        header->icons = makeWindowIcons(hwnd, reinterpret_cast<HWND>(header->coreWindow), metrics.width,
+                                        metrics.height);
+    }
+    const bool topMost = (facts.exStyle & WS_EX_TOPMOST) != 0;
+    builder.endWindow(topMost, false);
+}
+
+BOOL CALLBACK collectWindow(HWND hwnd, LPARAM parameter) noexcept {
+    reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(hwnd);
+    return TRUE;
+}
+
+// Every top-level window in Z-order; empty when the list cannot be had.
+std::vector<HWND> topLevelWindows() {
+    std::vector<HWND> windows;
+    if (const auto buildList = bound().NtUserBuildHwndList) {
+        UINT count = 0;
+        if (buildList(nullptr, nullptr, TRUE, FALSE, 0, 0, nullptr, &count) != 0) {
+            windows.assign(static_cast<std::size_t>(count) + 1, nullptr);
+            // The first call fails with "buffer too small" and reports the count.
+            if (buildList(nullptr, nullptr, TRUE, FALSE, 0, count, windows.data(), &count) != 0) {
+                windows.clear();
+            } else {
+                windows.resize(count < windows.size() ? count : windows.size());
+            }
+        }
+        return windows;
+    }
+    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<DisplayDevice> displayDevices() {
+    std::vector<DisplayDevice> devices;
+    DISPLAY_DEVICEW device{};
+    device.cb = sizeof(device);
+    for (DWORD index = 0; EnumDisplayDevicesW(nullptr, index, &device, 0); ++index) {
+        devices.push_back({fromWide(device.DeviceName), fromWide(device.DeviceString), device.StateFlags});
+        device = DISPLAY_DEVICEW{};
+        device.cb = sizeof(device);
+    }
+    return devices;
+}
+
+HBITMAP iconBitmap(const MenuIcon& icon) {
+    switch (icon.kind) {
+    case MenuIcon::Kind::Slot:
+        return menuIcon(icon.slot);
+    case MenuIcon::Kind::WindowIcon: {
+        const MenuEntry* header = commandTable.find(icon.headerIndex);
+        const auto* icons = header ? dynamic_cast<const Win32WindowIcons*>(header->icons.get()) : nullptr;
+        if (!icons || icon.iconIndex < 0 || icon.iconIndex >= kWindowIconLevels) return nullptr;
+        return icons->images[static_cast<std::size_t>(icon.iconIndex)].get();
+    }
+    case MenuIcon::Kind::None:
+        break;
+    }
+    return nullptr;
+}
+
+bool render(HMENU target, const MenuNode& node) {
+    for (const MenuNode& child : node.children) {
+        switch (child.kind) {
+        case MenuNode::Kind::Separator:
+            if (!AppendMenuW(target, MF_SEPARATOR, 0, nullptr)) return false;
+            continue;
+        case MenuNode::Kind::Submenu: {
+            UniqueMenu submenu(CreatePopupMenu());
+            if (!submenu || !render(submenu.get(), child)) return false;
+            if (!AppendMenuW(target, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.get()), wide(child.text)))
+                return false;
+            submenu.release(); // now owned by target
+            break;
+        }
+        case MenuNode::Kind::Item:
+            if (!AppendMenuW(target, MF_STRING, child.identifier, wide(child.text))) return false;
+            if (child.radioBullet) {
+                const UINT id = static_cast<UINT>(child.identifier);
+                CheckMenuRadioItem(target, id, id, id, MF_BYCOMMAND);
+            } else if (child.checked) {
+                CheckMenuItem(target, static_cast<UINT>(child.identifier), MF_BYCOMMAND | MF_CHECKED);
+            }
+            if (child.disabled) EnableMenuItem(target, static_cast<UINT>(child.identifier), MF_BYCOMMAND | MF_DISABLED);
+            break;
+        }
+        // By position: a submenu's handle does not fit a 16-bit command identifier.
+        if (HBITMAP bitmap = iconBitmap(child.icon))
+            SetMenuItemBitmaps(target, static_cast<UINT>(GetMenuItemCount(target) - 1), MF_BYPOSITION, bitmap, nullptr);
+    }
+    return true;
+}
+
+} // namespace
+
+void requestMenuRebuild() { rebuildRequested = true; }
+bool menuRebuildRequested() { return rebuildRequested; }
+void setRebuildOnEveryTick(bool everyTick) { rebuildEveryTick = everyTick; }
+
+void CALLBACK trayMenuTimerProc(HWND, UINT, UINT_PTR, DWORD) noexcept {
+    // The open menu's identifiers index the table: never rebuild under it.
+    if (menuShown) return;
+    rebuilding = true;
+    if (rebuildRequested || rebuildEveryTick) {
+        rebuildTrayMenu();
+        rebuildRequested = false;
+    }
+    rebuilding = false;
+}
+
+void rebuildTrayMenu() {
+    UniqueMenu fresh(CreatePopupMenu());
+    if (!fresh) return;
+    reloadMenuIconsIfDpiChanged();
+
+    TrayMenuBuilder builder(commandTable, strings());
+    builder.begin();
+    for (HWND hwnd : topLevelWindows()) listWindow(builder, hwnd);
+
+    ToolsFacts tools;
+    tools.displayDevices = displayDevices();
+    tools.offerRunAtStartUp = !runsFromStartupFolder();
+    tools.offerRunAsAdministrator = !isProcessElevated();
+    builder.finish(tools);
+
+    // A half-built menu is never shown: its identifiers would not match the table.
+    if (!render(fresh.get(), builder.menu())) {
+        menu.reset();
+        return;
+    }
+    menu = std::move(fresh);
+    windowCount = builder.windowCount();
+    topMostCount = builder.topMostCount();
+}
+
+void showTrayMenu() {
+    if (!menu || rebuilding) return;
+    menuShown = true;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetForegroundWindow(coreWindow());
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, cursor.x - 1, cursor.y - 1, 0, coreWindow(), nullptr);
+    menuShown = false;
+}
+
+HMENU trayMenu() { return menu.get(); }
+CommandTable& trayCommandTable() { return commandTable; }
+int listedWindowCount() { return windowCount; }
+int listedTopMostCount() { return topMostCount; }
+bool isTrayMenuShown() { return menuShown; }
+bool isTrayMenuRebuilding() { return rebuilding; }
+
+void destroyTrayMenu() {
+    menu.reset();
+    commandTable.truncate(0);
+}
+
+} // namespace zorbel

@@ -1,0 +1,20 @@
+// The settings and language files through the real Win32 file calls.
+#pragma once
+
+#include "settings/FileStore.h"
+
+namespace zorbel {
+
+class Win32FileStore final : public FileStore {
+public:
+    FileAccess readAll(const std::u16string& path, std::string& bytes) override;
+    std::optional<std::uint64_t> fileSize(const std::u16string& path) override;
+    bool exists(const std::u16string& path) override;
+    bool isDirectory(const std::u16string& path) override;
+    bool createDirectory(const std::u16string& path) override;
+    std::unique_ptr<Writer> createForWriting(const std::u16string& path) override;
+    bool replace(const std::u16string& from, const std::u16string& to) override;
+    bool remove(const std::u16string& path) override;
+};
+
+} // namespace zorbel

@@ -1,0 +1,143 @@
+#include "settings/Settings.h"
+
+#include "settings/PreferenceFile.h"
+
+namespace zorbel {
+
+namespace {
+
+constexpr std::string_view kGlobalGroup = "Global";
+constexpr std::string_view kWindowsGroup = "Windows";
+constexpr std::u16string_view kFolderName = u"\\Zorbel!\\";
+constexpr std::u16string_view kFileName = u"Zorbel!.ini";
+
+// The table must name every field once, with the default that Settings{} starts from.
+constexpr bool isTableComplete() {
+    constexpr Settings defaults{};
+    for (std::size_t i = 0; i < kSettingKeys.size(); ++i) {
+        if (defaults.*kSettingKeys[i].field != kSettingKeys[i].defaultValue) return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kSettingKeys[j].field == kSettingKeys[i].field) return false;
+        }
+    }
+    return sizeof(Settings) == kSettingKeys.size() * sizeof(std::int32_t);
+}
+static_assert(isTableComplete());
+
+std::string ruleKey(std::size_t number, std::string_view suffix) {
+    return std::to_string(number) + std::string(suffix);
+}
+
+// CreateDirectoryW does not want the trailing separator.
+std::u16string withoutTrailingSeparators(std::u16string path) {
+    while (!path.empty() && (path.back() == u'\\' || path.back() == u'/' || path.back() == u' ' || path.back() == u'\t')) {
+        path.pop_back();
+    }
+    return path;
+}
+
+// Opens the settings file, creating its folder when it is missing. Returns true when the file
+// does not exist yet, so that even a load writes it once.
+bool openSettingsFile(FileStore& store, std::u16string_view appData, PreferenceFile& file) {
+    const std::u16string path = settingsFilePath(appData);
+    if (file.open(path)) return false;
+    const std::u16string folder = withoutTrailingSeparators(settingsFolder(appData));
+    if (!store.isDirectory(folder)) (void)store.createDirectory(folder);
+    if (store.exists(path)) return false;
+    (void)file.create(path);
+    return true;
+}
+
+void readFrom(PreferenceFile& file, Settings& settings, MonitorRules& rules) {
+    (void)file.selectGroup(kGlobalGroup);
+    for (const SettingKey& key : kSettingKeys) {
+        settings.*key.field = file.readLong(key.name, settings.*key.field);
+    }
+    if (!file.selectGroup(kWindowsGroup) || !file.examineKeys()) return;
+    // Five keys make one rule; each rule is read by its number, whatever the keys are called.
+    rules.assign(1, MonitorRule{});
+    std::size_t number = 0;
+    while (file.nextKey()) {
+        ++number;
+        MonitorRule& rule = rules.emplace_back();
+        rule.title = file.readString(ruleKey(number, " Title"), u"");
+        (void)file.nextKey();
+        rule.fileName = file.readString(ruleKey(number, " Filename"), u"");
+        (void)file.nextKey();
+        rule.className = file.readString(ruleKey(number, " Classname"), u"");
+        (void)file.nextKey();
+        rule.style = file.readLong(ruleKey(number, " Style"), 0);
+        (void)file.nextKey();
+        rule.exStyle = file.readLong(ruleKey(number, " Exstyle"), 0);
+    }
+}
+
+void writeTo(PreferenceFile& file, FileStore& store, const Settings& settings, const MonitorRules& rules) {
+    (void)file.selectGroup(kGlobalGroup);
+    for (const SettingKey& key : kSettingKeys) {
+        file.writeLong(key.name, settings.*key.field);
+    }
+    file.removeGroup(kWindowsGroup);
+    (void)file.selectGroup(kWindowsGroup);
+    // Cleared rules and rules whose program is gone are dropped; the rest are numbered without
+    // gaps, because a load reads them by number.
+    std::size_t number = 0;
+    for (std::size_t i = 1; i < rules.size(); ++i) {
+        const MonitorRule& rule = rules[i];
+        if (rule.fileName.empty()) continue;
+        const auto size = store.fileSize(rule.fileName);
+        if (!size || *size < 2) continue;
+        ++number;
+        file.writeString(ruleKey(number, " Title"), rule.title);
+        file.writeString(ruleKey(number, " Filename"), rule.fileName);
+        file.writeString(ruleKey(number, " Classname"), rule.className);
+        file.writeLong(ruleKey(number, " Style"), rule.style);
+        file.writeLong(ruleKey(number, " Exstyle"), rule.exStyle);
+    }
+}
+
+} // namespace
+
+Settings& currentSettings() {
+    static Settings settings;
+    return settings;
+}
+
+void restoreDefaultSettings(Settings& settings) {
+    for (const SettingKey& key : kSettingKeys) {
+        if (key.restoredByDefaultSettings) settings.*key.field = key.defaultValue;
+    }
+}
+
+std::u16string settingsFolder(std::u16string_view appData) {
+    return std::u16string(appData) + std::u16string(kFolderName);
+}
+
+std::u16string settingsFilePath(std::u16string_view appData) {
+    return settingsFolder(appData) + std::u16string(kFileName);
+}
+
+void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mode, Settings& settings,
+                  MonitorRules& rules) {
+    PreferenceFile file(store);
+    const bool firstRun = openSettingsFile(store, appData, file);
+    if (mode == SettingsMode::Save || firstRun) {
+        writeTo(file, store, settings, rules);
+    } else {
+        readFrom(file, settings, rules);
+    }
+    (void)file.close(); // a failed write is not reported: the values in memory stay
+}
+
+void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules) {
+    syncSettings(store, appData, SettingsMode::Load, settings, rules);
+}
+
+void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules) {
+    PreferenceFile file(store);
+    (void)openSettingsFile(store, appData, file);
+    writeTo(file, store, settings, rules);
+    (void)file.close();
+}
+
+} // namespace zorbel

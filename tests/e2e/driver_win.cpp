@@ -1,0 +1,113 @@
+// Drives and observes a running Zorbel! from another process, for the end-to-end tests:
+//   driver find-core [ms]           waits for the core window; prints its handle
+//   driver open-tray                 posts a right click on the tray icon to the core window
+//   driver keys KEY...               injects key presses (up down left right enter escape, or a hex vk)
+//   driver msgbox CAPTION [ms]       waits for a message box, prints its texts, presses its default button
+//   driver icon-exists HWND          exit 0 when the tray still holds an icon of that window
+//   driver wait-gone [ms]            waits until the core window has gone
+// Exit status 0 on success, 1 when the awaited thing did not happen, 2 on bad usage.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr UINT kTrayCallbackMessage = 12501;
+
+HWND findCore() { return FindWindowW(L"Zorbel!_Core_Window", L"Zorbel!_Core_Window"); }
+
+template <typename Predicate>
+bool waitFor(DWORD timeoutMs, Predicate done) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    do {
+        if (done()) return true;
+        Sleep(50);
+    } while (GetTickCount64() < end);
+    return done();
+}
+
+DWORD timeoutArg(int argc, wchar_t** argv, int index, DWORD fallback) {
+    return argc > index ? static_cast<DWORD>(std::wcstoul(argv[index], nullptr, 10)) : fallback;
+}
+
+WORD keyCode(const wchar_t* name) {
+    const std::wstring key(name);
+    if (key == L"up") return VK_UP;
+    if (key == L"down") return VK_DOWN;
+    if (key == L"left") return VK_LEFT;
+    if (key == L"right") return VK_RIGHT;
+    if (key == L"enter") return VK_RETURN;
+    if (key == L"escape") return VK_ESCAPE;
+    return static_cast<WORD>(std::wcstoul(name, nullptr, 16));
+}
+
+void pressKey(WORD vk) {
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = vk;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    Sleep(150);
+}
+
+BOOL CALLBACK printChildText(HWND child, LPARAM) {
+    wchar_t className[64]{};
+    GetClassNameW(child, className, 64);
+    if (_wcsicmp(className, L"Static") != 0) return TRUE;
+    wchar_t text[1024]{};
+    if (GetWindowTextW(child, text, 1024) > 0) {
+        // UTF-8 on stdout so the test scripts can compare any language.
+        char utf8[4096]{};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        std::printf("%s\n", utf8);
+    }
+    return TRUE;
+}
+
+int messageBox(const wchar_t* caption, DWORD timeoutMs) {
+    HWND box = nullptr;
+    if (!waitFor(timeoutMs, [&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; })) return 1;
+    Sleep(200);
+    EnumChildWindows(box, printChildText, 0);
+    std::fflush(stdout);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 2;
+    const std::wstring command(argv[1]);
+    if (command == L"find-core") {
+        HWND core = nullptr;
+        if (!waitFor(timeoutArg(argc, argv, 2, 10000), [&] { return (core = findCore()) != nullptr; })) return 1;
+        std::printf("%p\n", static_cast<void*>(core));
+        return 0;
+    }
+    if (command == L"open-tray") {
+        HWND core = findCore();
+        if (!core) return 1;
+        return PostMessageW(core, kTrayCallbackMessage, 0, WM_RBUTTONDOWN) ? 0 : 1;
+    }
+    if (command == L"keys") {
+        for (int i = 2; i < argc; ++i) pressKey(keyCode(argv[i]));
+        return 0;
+    }
+    if (command == L"msgbox" && argc >= 3) return messageBox(argv[2], timeoutArg(argc, argv, 3, 10000));
+    if (command == L"icon-exists" && argc >= 3) {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof(data);
+        data.hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(argv[2], nullptr, 16)));
+        data.uID = 0;
+        return Shell_NotifyIconW(NIM_MODIFY, &data) ? 0 : 1;
+    }
+    if (command == L"wait-gone")
+        return waitFor(timeoutArg(argc, argv, 2, 10000), [] { return findCore() == nullptr; }) ? 0 : 1;
+    return 2;
+}

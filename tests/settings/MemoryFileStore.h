@@ -1,0 +1,131 @@
+// An in-memory FileStore for tests and fuzzing: files and folders in maps, per-path access
+// limits like those Windows imposes, and a fault that makes the Nth mutating call fail.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "settings/FileStore.h"
+
+namespace zorbel::test {
+
+class MemoryFileStore final : public FileStore {
+public:
+    enum class Limit {
+        ReadOnly, // opens for reading only; cannot be written, replaced or removed
+        Locked,   // held open by another program without sharing: nothing at all succeeds
+    };
+
+    std::map<std::u16string, std::string> files;
+    std::set<std::u16string> directories;
+    std::map<std::u16string, Limit> limits;
+
+    // Mutating calls are createForWriting, write, flush, close and replace. createDirectory and
+    // remove are not counted, so that the clean-up after an injected fault always runs.
+    std::size_t mutatingCalls = 0;
+    std::size_t failAtCall = 0; // 1-based; 0 = never fail
+
+    bool hasFile(const std::u16string& path) const { return files.count(path) != 0; }
+
+    FileAccess readAll(const std::u16string& path, std::string& bytes) override {
+        bytes.clear();
+        const auto file = files.find(path);
+        if (file == files.end() || limitOf(path) == Limit::Locked) return FileAccess::None;
+        bytes = file->second;
+        return limitOf(path) == Limit::ReadOnly ? FileAccess::ReadOnly : FileAccess::ReadWrite;
+    }
+
+    std::optional<std::uint64_t> fileSize(const std::u16string& path) override {
+        const auto file = files.find(path);
+        if (file == files.end()) return std::nullopt;
+        return file->second.size();
+    }
+
+    bool exists(const std::u16string& path) override { return hasFile(path) || directories.count(path) != 0; }
+
+    bool isDirectory(const std::u16string& path) override { return directories.count(path) != 0; }
+
+    bool createDirectory(const std::u16string& path) override {
+        if (exists(path) || !parentExists(path)) return false;
+        directories.insert(path);
+        return true;
+    }
+
+    std::unique_ptr<Writer> createForWriting(const std::u16string& path) override {
+        if (injectFault() || isDirectory(path) || !parentExists(path) || limits.count(path) != 0 ||
+            openForWriting_.count(path) != 0) {
+            return nullptr;
+        }
+        files[path].clear();
+        openForWriting_.insert(path);
+        return std::make_unique<MemoryWriter>(*this, path);
+    }
+
+    bool replace(const std::u16string& from, const std::u16string& to) override {
+        // Like MoveFileExW: an open or protected file cannot be moved or replaced.
+        if (injectFault() || !hasFile(from) || isDirectory(to) || limits.count(from) != 0 ||
+            limits.count(to) != 0 || openForWriting_.count(from) != 0 || openForWriting_.count(to) != 0) {
+            return false;
+        }
+        files[to] = std::move(files[from]);
+        files.erase(from);
+        return true;
+    }
+
+    bool remove(const std::u16string& path) override {
+        if (!hasFile(path) || limits.count(path) != 0 || openForWriting_.count(path) != 0) return false;
+        files.erase(path);
+        return true;
+    }
+
+private:
+    class MemoryWriter final : public Writer {
+    public:
+        MemoryWriter(MemoryFileStore& store, std::u16string path) : store_(store), path_(std::move(path)) {}
+        ~MemoryWriter() override { store_.openForWriting_.erase(path_); }
+
+        bool write(std::string_view bytes) override {
+            if (closed_) return false;
+            if (store_.injectFault()) {
+                // A full disk takes part of the bytes before it fails.
+                store_.files[path_] += bytes.substr(0, bytes.size() / 2);
+                return false;
+            }
+            store_.files[path_] += bytes;
+            return true;
+        }
+        bool flush() override { return !closed_ && !store_.injectFault(); }
+        bool close() override {
+            if (closed_) return false;
+            closed_ = true;
+            store_.openForWriting_.erase(path_);
+            return !store_.injectFault();
+        }
+
+    private:
+        MemoryFileStore& store_;
+        std::u16string path_;
+        bool closed_ = false;
+    };
+
+    bool injectFault() { return ++mutatingCalls == failAtCall; }
+
+    std::optional<Limit> limitOf(const std::u16string& path) const {
+        const auto limit = limits.find(path);
+        if (limit == limits.end()) return std::nullopt;
+        return limit->second;
+    }
+
+    bool parentExists(const std::u16string& path) const {
+        const auto separator = path.find_last_of(u"\\/");
+        if (separator == std::u16string::npos || separator == 0) return true;
+        return directories.count(path.substr(0, separator)) != 0;
+    }
+
+    std::set<std::u16string> openForWriting_;
+};
+
+} // namespace zorbel::test
