@@ -11,7 +11,7 @@ if(MINGW)
     # One self-contained executable: the C and C++ runtimes are linked in, and the image
     # carries ASLR and DEP marks.
     set(zorbel_hardening -fstack-protector-strong -D_FORTIFY_SOURCE=2)
-    set(zorbel_link -static -static-libgcc -static-libstdc++ -municode
+    set(zorbel_link -static -static-libgcc -static-libstdc++
         -Wl,--dynamicbase -Wl,--nxcompat)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         list(APPEND zorbel_link -Wl,--high-entropy-va)
@@ -58,6 +58,10 @@ set_target_properties(zorbel PROPERTIES OUTPUT_NAME "Zorbel!")
 set_source_files_properties(${CMAKE_BINARY_DIR}/Zorbel.rc PROPERTIES
     OBJECT_DEPENDS "${zorbel_icon_outputs};${CMAKE_BINARY_DIR}/Zorbel.manifest")
 target_compile_options(zorbel PRIVATE ${zorbel_warnings})
+# wWinMain / wmain entry points.
+if(MINGW)
+    target_link_options(zorbel PRIVATE -municode -s)
+endif()
 target_link_libraries(zorbel PRIVATE zorbel_glue)
 find_package(Python3 COMPONENTS Interpreter REQUIRED)
 set(ZORBEL_DIST_DIR ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the finished program is copied")
@@ -106,6 +110,9 @@ foreach(source ${zorbel_helper_sources})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_options(${name} PRIVATE ${zorbel_warnings})
     target_link_libraries(${name} PRIVATE zorbel_glue)
+    if(MINGW)
+        target_link_options(${name} PRIVATE -municode)
+    endif()
 endforeach()
 
 if(CMAKE_CROSSCOMPILING AND NOT CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
