@@ -5,6 +5,9 @@
 //   driver msgbox CAPTION [ms]       waits for a message box, prints its texts, presses its default button
 //   driver icon-exists HWND          exit 0 when the tray still holds an icon of that window
 //   driver wait-gone [ms]            waits until the core window has gone
+//   driver menu-visible [ms]         waits for a visible popup menu window (class "#32768")
+//   driver menu-gone [ms]            waits until no popup menu window is visible
+//   driver windows                   lists the top-level windows: handle, visible, class, title
 // Exit status 0 on success, 1 when the awaited thing did not happen, 2 on bad usage.
 #include <windows.h>
 
@@ -55,17 +58,47 @@ void pressKey(WORD vk) {
     Sleep(150);
 }
 
+void printUtf8Line(const wchar_t* text) {
+    char utf8[4096]{};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+    std::printf("%s\n", utf8);
+}
+
 BOOL CALLBACK printChildText(HWND child, LPARAM) {
     wchar_t className[64]{};
     GetClassNameW(child, className, 64);
     if (_wcsicmp(className, L"Static") != 0) return TRUE;
     wchar_t text[1024]{};
-    if (GetWindowTextW(child, text, 1024) > 0) {
-        // UTF-8 on stdout so the test scripts can compare any language.
-        char utf8[4096]{};
-        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
-        std::printf("%s\n", utf8);
-    }
+    // UTF-8 on stdout so the test scripts can compare any language.
+    if (GetWindowTextW(child, text, 1024) > 0) printUtf8Line(text);
+    return TRUE;
+}
+
+BOOL CALLBACK findVisibleMenu(HWND hwnd, LPARAM parameter) {
+    wchar_t className[16]{};
+    GetClassNameW(hwnd, className, 16);
+    if (std::wcscmp(className, L"#32768") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(parameter) = hwnd;
+    return FALSE;
+}
+
+// The visible popup menu window, if any. Open menus are windows of the system class "#32768";
+// only a visible one counts, in case a closed menu's window lingers hidden.
+HWND visibleMenuWindow() {
+    HWND found = nullptr;
+    EnumWindows(findVisibleMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+BOOL CALLBACK printTopLevelWindow(HWND hwnd, LPARAM) {
+    wchar_t className[256]{};
+    wchar_t title[512]{};
+    GetClassNameW(hwnd, className, 256);
+    GetWindowTextW(hwnd, title, 512);
+    wchar_t line[1024]{};
+    std::swprintf(line, 1024, L"%p %d %ls \"%ls\"", static_cast<void*>(hwnd), IsWindowVisible(hwnd) ? 1 : 0,
+                  className, title);
+    printUtf8Line(line);
     return TRUE;
 }
 
@@ -109,5 +142,21 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"wait-gone")
         return waitFor(timeoutArg(argc, argv, 2, 10000), [] { return findCore() == nullptr; }) ? 0 : 1;
+    if (command == L"menu-visible") {
+        HWND menu = nullptr;
+        if (!waitFor(timeoutArg(argc, argv, 2, 5000), [&] { return (menu = visibleMenuWindow()) != nullptr; }))
+            return 1;
+        RECT rect{};
+        GetWindowRect(menu, &rect);
+        std::printf("%p %ldx%ld\n", static_cast<void*>(menu), rect.right - rect.left, rect.bottom - rect.top);
+        return 0;
+    }
+    if (command == L"menu-gone")
+        return waitFor(timeoutArg(argc, argv, 2, 5000), [] { return visibleMenuWindow() == nullptr; }) ? 0 : 1;
+    if (command == L"windows") {
+        EnumWindows(printTopLevelWindow, 0);
+        std::fflush(stdout);
+        return 0;
+    }
     return 2;
 }

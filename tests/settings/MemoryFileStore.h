@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "settings/FileStore.h"
 

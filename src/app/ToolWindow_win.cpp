@@ -1,0 +1,48 @@
+#include "app/ToolWindow_win.h"
+
+#include "app/BoundFunctions_win.h"
+#include "app/DpiLayout.h"
+
+namespace zorbel {
+
+int windowDpi(HWND hwnd) {
+    const BoundFunctions& f = bound();
+    DpiAwareness awareness = DpiAwareness::Invalid;
+    if (f.GetThreadDpiAwarenessContext && f.GetAwarenessFromDpiAwarenessContext)
+        awareness = static_cast<DpiAwareness>(f.GetAwarenessFromDpiAwarenessContext(f.GetThreadDpiAwarenessContext()));
+    const int systemDpi = f.GetDpiForSystem ? static_cast<int>(f.GetDpiForSystem()) : 96;
+    const int ownDpi = f.GetDpiForWindow && hwnd ? static_cast<int>(f.GetDpiForWindow(hwnd)) : systemDpi;
+    return layoutDpi(awareness, systemDpi, ownDpi);
+}
+
+int openToolWindow(const ToolWindowSpec& spec, UniqueWindow& window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    window.reset(CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style & ~WS_VISIBLE, cursor.x, cursor.y,
+                                 0, 0, spec.parent, nullptr, GetModuleHandleW(nullptr), spec.createParameter));
+    if (!window) return 0;
+    const int dpi = windowDpi(window.get());
+
+    RECT outer{0, 0, scaleForDpi(spec.clientWidth, dpi), scaleForDpi(spec.clientHeight, dpi)};
+    if (const auto adjust = bound().AdjustWindowRectExForDpi)
+        adjust(&outer, spec.style, FALSE, spec.exStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&outer, spec.style, FALSE, spec.exStyle);
+
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(window.get(), MONITOR_DEFAULTTONEAREST), &monitor)) return dpi;
+    const LayoutRect workArea{monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom};
+    const LayoutRect placed = centreInWorkArea(workArea, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(window.get(), nullptr, placed.left, placed.top, placed.width(), placed.height(),
+                 SWP_NOZORDER | SWP_SHOWWINDOW);
+    return dpi;
+}
+
+UniqueFont createInterfaceFont(const wchar_t* face, int points, bool bold, int dpi) {
+    return UniqueFont(CreateFontW(interfaceFontCellHeight(points, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                  FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+} // namespace zorbel
