@@ -1,16 +1,4 @@
-# Cross-compiling for Windows with Debian's mingw-w64 (posix threads model).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for Windows (x86_64) with Debian's mingw-w64 (posix threads model).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(ZORBEL_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   ${ZORBEL_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ZORBEL_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER  ${ZORBEL_TRIPLET}-windres)
-# The image libraries built by scripts/fetch-deps.sh are a second root beside the sysroot.
-set(ZORBEL_DEPS_PREFIX ${CMAKE_CURRENT_LIST_DIR}/../build/_deps/x86_64 CACHE PATH "Static image libraries")
-set(CMAKE_FIND_ROOT_PATH /usr/${ZORBEL_TRIPLET} ${ZORBEL_DEPS_PREFIX})
-list(APPEND CMAKE_PREFIX_PATH /)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
