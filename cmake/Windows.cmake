@@ -12,7 +12,9 @@ if(MINGW)
     # carries ASLR and DEP marks.
     set(zorbel_hardening -fstack-protector-strong -D_FORTIFY_SOURCE=2)
     set(zorbel_link -static -static-libgcc -static-libstdc++
-        -Wl,--dynamicbase -Wl,--nxcompat)
+        -Wl,--dynamicbase -Wl,--nxcompat
+        # No link time in the header, so that the same sources give the same bytes.
+        -Wl,--no-insert-timestamp)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         list(APPEND zorbel_link -Wl,--high-entropy-va)
     endif()

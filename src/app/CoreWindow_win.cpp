@@ -70,7 +70,9 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     default:
         break;
     }
-    if (lParam == WM_MOUSEMOVE) {
+    // Only the tray callback's mouse moves refresh the tooltip: other messages whose lParam
+    // happens to equal WM_MOUSEMOVE (a WM_MOVE to x = 512, say) must reach the default handling.
+    if (message == kTrayCallbackMessage && lParam == WM_MOUSEMOVE) {
         refreshTrayTooltip();
         return 0;
     }

@@ -3,11 +3,16 @@
 //   driver open-tray                 posts a right click on the tray icon to the core window
 //   driver keys KEY...               injects key presses (up down left right enter escape, or a hex vk)
 //   driver msgbox CAPTION [ms]       waits for a message box, prints its texts, presses its default button
+//   driver msgbox-read CAPTION [ms]  waits for a message box and prints its texts, leaving it open
+//   driver msgbox-kind CAPTION [ms]  prints "owned" or "unowned", then the buttons' texts, one per
+//                                    line, leaving the box open
 //   driver icon-exists HWND          exit 0 when the tray still holds an icon of that window
 //   driver wait-gone [ms]            waits until the core window has gone
 //   driver menu-visible [ms]         waits for a visible popup menu window (class "#32768")
 //   driver menu-gone [ms]            waits until no popup menu window is visible
 //   driver windows                   lists the top-level windows: handle, visible, class, title
+//   driver version                   prints the system version as RtlGetVersion reports it
+//   driver locale                    prints the user's ISO 639-2 language name (GetLocaleInfoEx)
 // Exit status 0 on success, 1 when the awaited thing did not happen, 2 on bad usage.
 #include <windows.h>
 
@@ -102,13 +107,58 @@ BOOL CALLBACK printTopLevelWindow(HWND hwnd, LPARAM) {
     return TRUE;
 }
 
-int messageBox(const wchar_t* caption, DWORD timeoutMs) {
+int messageBox(const wchar_t* caption, DWORD timeoutMs, bool press) {
     HWND box = nullptr;
     if (!waitFor(timeoutMs, [&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; })) return 1;
+    // The box is found as soon as it is created; give it time to fill in its controls.
     Sleep(200);
     EnumChildWindows(box, printChildText, 0);
     std::fflush(stdout);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    if (press) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+BOOL CALLBACK printButtonText(HWND child, LPARAM) {
+    wchar_t className[64]{};
+    GetClassNameW(child, className, 64);
+    if (_wcsicmp(className, L"Button") != 0 || !IsWindowVisible(child)) return TRUE;
+    wchar_t text[256]{};
+    GetWindowTextW(child, text, 256);
+    printUtf8Line(text);
+    return TRUE;
+}
+
+int messageBoxKind(const wchar_t* caption, DWORD timeoutMs) {
+    HWND box = nullptr;
+    if (!waitFor(timeoutMs, [&] { return (box = FindWindowW(L"#32770", caption)) != nullptr; })) return 1;
+    Sleep(200);
+    // Whether the box is topmost cannot be seen here: Wine does not give MB_TOPMOST boxes
+    // WS_EX_TOPMOST.
+    std::printf("%s\n", GetWindow(box, GW_OWNER) ? "owned" : "unowned");
+    EnumChildWindows(box, printButtonText, 0);
+    std::fflush(stdout);
+    return 0;
+}
+
+int printSystemVersion() {
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const auto rtlGetVersion =
+        ntdll ? reinterpret_cast<RtlGetVersionFunction>(
+                    reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+              : nullptr;
+    if (!rtlGetVersion) return 1;
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (rtlGetVersion(&info) != 0) return 1;
+    std::printf("%lu.%lu.%lu\n", info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber);
+    return 0;
+}
+
+int printLanguageName() {
+    wchar_t name[16]{};
+    if (GetLocaleInfoEx(nullptr, LOCALE_SISO639LANGNAME2, name, 16) <= 0) return 1;
+    printUtf8Line(name);
     return 0;
 }
 
@@ -132,7 +182,9 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 2; i < argc; ++i) pressKey(keyCode(argv[i]));
         return 0;
     }
-    if (command == L"msgbox" && argc >= 3) return messageBox(argv[2], timeoutArg(argc, argv, 3, 10000));
+    if (command == L"msgbox" && argc >= 3) return messageBox(argv[2], timeoutArg(argc, argv, 3, 10000), true);
+    if (command == L"msgbox-kind" && argc >= 3) return messageBoxKind(argv[2], timeoutArg(argc, argv, 3, 10000));
+    if (command == L"msgbox-read" && argc >= 3) return messageBox(argv[2], timeoutArg(argc, argv, 3, 10000), false);
     if (command == L"icon-exists" && argc >= 3) {
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof(data);
@@ -153,6 +205,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"menu-gone")
         return waitFor(timeoutArg(argc, argv, 2, 5000), [] { return visibleMenuWindow() == nullptr; }) ? 0 : 1;
+    if (command == L"version") return printSystemVersion();
+    if (command == L"locale") return printLanguageName();
     if (command == L"windows") {
         EnumWindows(printTopLevelWindow, 0);
         std::fflush(stdout);
