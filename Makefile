@@ -38,6 +38,7 @@ test: setup
 	@bash scripts/test.sh
 
 bench: build
+	@cmake --build --preset win32 -j $(JOBS) --target menu_rebuild_win startup_win
 	@bash scripts/bench.sh
 
 clean:

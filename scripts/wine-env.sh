@@ -15,8 +15,12 @@ zorbel_wine_templates() {
         if [ ! -f "$ZORBEL_WINE_ROOT/win7/.ready" ]; then
             rm -rf "$ZORBEL_WINE_ROOT/win7"
             WINEPREFIX=$ZORBEL_WINE_ROOT/win7 wineboot -i >/dev/null 2>&1
+            # Xvfb has no window manager: unmanaged X windows spare every hide or destroy a
+            # two-second wait for a manager that never answers.
+            WINEPREFIX=$ZORBEL_WINE_ROOT/win7 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             WINEPREFIX=$ZORBEL_WINE_ROOT/win7 wineserver -w
             touch "$ZORBEL_WINE_ROOT/win7/.ready"
+            rm -f "$ZORBEL_WINE_ROOT/win10/.ready"
         fi
         if [ ! -f "$ZORBEL_WINE_ROOT/win10/.ready" ]; then
             rm -rf "$ZORBEL_WINE_ROOT/win10"

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Runs the benchmarks under Wine and prints their figures (run by `make bench`). Builds nothing:
+# it needs dist/Zorbel!.exe and the benchmark programs of the win32 build, for example from
+#   cmake --preset win32 && cmake --build --preset win32 -j2 --target zorbel menu_rebuild_win startup_win
+# Every run gets a fresh copy of the Windows 10 template prefix (so Zorbel! takes its first-run
+# path) and a virtual display of its own, so that 200 benchmark windows never land on a real
+# desktop and nothing else on the display disturbs the timings.
+#   ZORBEL_BENCH_WINDOWS  windows listed by the rebuild benchmark (default 200)
+#   ZORBEL_BENCH_RUNS     timed rebuilds per figure (default 50)
+#   ZORBEL_BENCH_STARTS   starts of Zorbel!.exe per figure (default 7)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${ZORBEL_BUILD_DIR:-$root/build/win32}
+program=${ZORBEL_EXE:-$root/dist/Zorbel!.exe}
+windows=${ZORBEL_BENCH_WINDOWS:-200}
+runs=${ZORBEL_BENCH_RUNS:-50}
+starts=${ZORBEL_BENCH_STARTS:-7}
+
+missing=0
+for file in "$build/menu_rebuild_win.exe" "$build/startup_win.exe" "$program"; do
+    if [ ! -f "$file" ]; then
+        echo "missing: $file" >&2
+        missing=1
+    fi
+done
+if [ "$missing" -ne 0 ]; then
+    echo "build them first: cmake --preset win32 && cmake --build --preset win32 -j2 --target zorbel menu_rebuild_win startup_win" >&2
+    exit 1
+fi
+
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/display.sh"
+prefix=$root/build/bench-prefix
+cleanup() {
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    rm -rf "$prefix"
+    zorbel_stop_display
+}
+trap cleanup EXIT
+unset DISPLAY # a display of our own
+zorbel_need_display
+zorbel_wine_fresh_prefix win10 "$prefix"
+
+# Z: is the Unix root in every Wine prefix.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+echo "== tray menu rebuild ($windows windows, $runs rebuilds per figure)"
+wine "$build/menu_rebuild_win.exe" "$windows" "$runs"
+WINEPREFIX=$prefix wineserver -w
+
+echo "== start-up to tray icon ($starts starts per figure)"
+wine "$build/startup_win.exe" "$(windows_path "$program")" "$starts"
+WINEPREFIX=$prefix wineserver -w
