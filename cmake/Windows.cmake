@@ -99,7 +99,7 @@ if(zorbel_win32_tests)
     target_link_libraries(zorbel_win32_tests PRIVATE zorbel_glue ${zorbel_gtest})
     include(GoogleTest)
     gtest_discover_tests(zorbel_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-        PROPERTIES LABELS win32 TIMEOUT 300)
+        PROPERTIES LABELS win32 TIMEOUT 60)
 endif()
 
 # Helper programs of the end-to-end tests and the benchmarks (one executable per source).
