@@ -276,28 +276,38 @@ UniqueIcon makeIconFromSlot(int slot, int width, int height) {
     return UniqueIcon(CreateIconIndirect(&info));
 }
 
-UniqueBitmap makeIconImage(HICON icon, int width, int height, std::uint8_t constantAlpha) {
-    if (!icon || !validSize(width, height)) return {};
+std::optional<Image> drawIconImage(HICON icon, int width, int height) {
+    if (!icon || !validSize(width, height)) return std::nullopt;
     const std::optional<IconSize> native = iconSize(icon);
-    if (!native || !validSize(native->width, native->height)) return {};
+    if (!native || !validSize(native->width, native->height)) return std::nullopt;
 
     // Drawn at its own size and resized here: DrawIconEx stretches without smoothing. Drawn on
     // transparent black, an icon with alpha comes out premultiplied.
     std::optional<Image> image = drawIcon(icon, native->width, native->height, 0x00, DI_NORMAL);
-    if (!image) return {};
+    if (!image) return std::nullopt;
     if (hasAlpha(*image)) {
         unpremultiplyAlpha(*image);
     } else {
         // DrawIconEx leaves alpha at 0 for icons without an alpha channel: their shape is the
         // AND mask, drawn here in black on white.
         const std::optional<Image> mask = drawIcon(icon, native->width, native->height, 0xFF, DI_MASK);
-        if (!mask || !applyMask(*image, *mask)) return {};
+        if (!mask || !applyMask(*image, *mask)) return std::nullopt;
     }
     Image sized = resizeImage(*image, width, height);
-    if (sized.empty()) return {};
-    applyConstantAlpha(sized, constantAlpha);
-    premultiplyAlpha(sized);
-    return createDibSection(sized);
+    if (sized.empty()) return std::nullopt;
+    return sized;
+}
+
+UniqueBitmap makeIconImage(const Image& drawn, std::uint8_t constantAlpha) {
+    Image image = drawn;
+    applyConstantAlpha(image, constantAlpha);
+    premultiplyAlpha(image);
+    return createDibSection(image);
+}
+
+UniqueBitmap makeIconImage(HICON icon, int width, int height, std::uint8_t constantAlpha) {
+    const std::optional<Image> drawn = drawIconImage(icon, width, height);
+    return drawn ? makeIconImage(*drawn, constantAlpha) : UniqueBitmap();
 }
 
 UniqueBitmap createDibSection(const Image& image) {

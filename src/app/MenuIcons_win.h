@@ -39,6 +39,10 @@ UniqueIcon makeIconFromSlot(int slot, int width, int height);
 // transparent background, with its alpha scaled by constantAlpha (255 = as drawn). Icons without
 // an alpha channel take their shape from their mask. Null when the icon cannot be drawn.
 UniqueBitmap makeIconImage(HICON icon, int width, int height, std::uint8_t constantAlpha);
+// The same in two steps, so that several alphas can be made from one drawing: the icon drawn and
+// scaled to width x height with straight alpha, then one bitmap of it with a constant alpha.
+std::optional<Image> drawIconImage(HICON icon, int width, int height);
+UniqueBitmap makeIconImage(const Image& drawn, std::uint8_t constantAlpha);
 
 // A 32-bit top-down DIB section holding image's bytes as they are (BGRA order expected).
 UniqueBitmap createDibSection(const Image& image);

@@ -48,10 +48,13 @@ bool isImmersive(HWND window) {
 }
 
 std::unique_ptr<Win32WindowIcons> iconsFrom(HICON icon, int width, int height) {
+    // Drawn once; the paler copies only scale the alpha of those pixels.
+    const std::optional<Image> drawn = drawIconImage(icon, width, height);
+    if (!drawn) return nullptr;
     auto icons = std::make_unique<Win32WindowIcons>();
     for (int level = 0; level < kWindowIconLevels; ++level)
         icons->images[static_cast<std::size_t>(level)] =
-            makeIconImage(icon, width, height, static_cast<std::uint8_t>(255 - 25 * level));
+            makeIconImage(*drawn, static_cast<std::uint8_t>(255 - 25 * level));
     if (!icons->images[0]) return nullptr;
     return icons;
 }

@@ -650,6 +650,22 @@ TEST(MakeIconImage, SystemApplicationIconAtBothAlphas) {
     }
 }
 
+TEST(MakeIconImage, OneDrawingServesEveryAlpha) {
+    // The window icons make their ten alphas from one drawing; each must equal a fresh drawing.
+    for (const UniqueIcon& icon : {makeAlphaIcon(), makeMaskIcon()}) {
+        ASSERT_TRUE(icon);
+        const std::optional<Image> drawn = drawIconImage(icon.get(), 20, 20);
+        ASSERT_TRUE(drawn);
+        for (const std::uint8_t alpha : {255, 205, 130, 30}) {
+            const UniqueBitmap fromDrawing = makeIconImage(*drawn, alpha);
+            ASSERT_TRUE(fromDrawing);
+            const Image expected = iconImagePixels(icon.get(), 20, alpha);
+            EXPECT_EQ(readDib(fromDrawing.get()).pixels.pixels, expected.pixels) << "alpha " << int{alpha};
+        }
+    }
+    EXPECT_FALSE(drawIconImage(nullptr, 16, 16));
+}
+
 TEST(MakeIconImage, RefusesNoIconAndImpossibleSizes) {
     EXPECT_FALSE(makeIconImage(nullptr, 16, 16, 255));
     const UniqueIcon icon = makeAlphaIcon();
