@@ -117,6 +117,12 @@ struct WindowSpec {
     int height = 200;
 };
 
+// A number as the tray texts write it, for comparing with them.
+inline std::u16string decimal(int value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
 inline UniqueWindow createTestWindow(const WindowSpec& spec) {
     registerTestWindowClass();
     return UniqueWindow(CreateWindowExW(spec.exStyle, kTestWindowClass, spec.title.c_str(), spec.style, spec.x, spec.y,

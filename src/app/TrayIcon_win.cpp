@@ -19,6 +19,7 @@ constexpr int kTrayIconSlot = 7;
 SmallIconMetrics metrics;
 UniqueIcon trayIcon;
 bool trayIconAdded = false;
+std::u16string tooltip;
 
 NOTIFYICONDATAW baseIconData() {
     NOTIFYICONDATAW data{};
@@ -80,8 +81,10 @@ void refreshTrayTooltip() {
     const std::size_t length = tip.size() < 63 ? tip.size() : 63;
     tip.copy(reinterpret_cast<char16_t*>(data.szTip), length);
     data.szTip[length] = L'\0';
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    if (Shell_NotifyIconW(NIM_MODIFY, &data)) tooltip = tip;
 }
+
+const std::u16string& trayTooltip() { return tooltip; }
 
 void removeTrayIcon() {
     if (trayIconAdded) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace zorbel {
 
 struct SmallIconMetrics {
@@ -19,6 +21,8 @@ bool reloadMenuIconsIfDpiChanged();
 // (message 4) and the program ends.
 void recreateTrayIcon();
 void refreshTrayTooltip();
+// The tooltip text last given to the icon (empty before the first mouse move over it).
+const std::u16string& trayTooltip();
 void removeTrayIcon();
 
 } // namespace zorbel

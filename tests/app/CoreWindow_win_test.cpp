@@ -278,6 +278,24 @@ TEST_F(CoreWindowTest, MouseMoveRefreshesTheTooltipWithoutTouchingTheIcon) {
     EXPECT_TRUE(test::trayIconExists(core));
 }
 
+TEST_F(CoreWindowTest, MouseMoveShowsTheCountsOfTheLastRebuild) {
+    test::WindowSpec plain;
+    plain.title = L"Tooltip plain window";
+    test::WindowSpec pinned = plain;
+    pinned.title = L"Tooltip TopMost window";
+    pinned.exStyle |= WS_EX_TOPMOST;
+    const UniqueWindow plainWindow = test::createTestWindow(plain);
+    const UniqueWindow pinnedWindow = test::createTestWindow(pinned);
+    ASSERT_TRUE(plainWindow && pinnedWindow);
+    rebuildTrayMenu();
+    ASSERT_GE(listedWindowCount(), 2);
+    ASSERT_GE(listedTopMostCount(), 1);
+    EXPECT_EQ(SendMessageW(coreWindow(), kTrayCallbackMessage, 0, WM_MOUSEMOVE), 0);
+    const std::u16string expected = u"Windows : " + test::decimal(listedWindowCount()) + u"\r\nTopMost : " +
+                                    test::decimal(listedTopMostCount());
+    EXPECT_EQ(trayTooltip(), expected);
+}
+
 TEST_F(CoreWindowTest, DpiChangeAtTheSameDpiKeepsTheMenuImages) {
     const HBITMAP before = menuIcon(5);
     ASSERT_NE(before, nullptr);
