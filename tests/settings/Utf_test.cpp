@@ -90,6 +90,8 @@ struct FoldCase {
     bool equal;
 };
 
+void PrintTo(const FoldCase& c, std::ostream* out) { *out << '"' << c.a << "\" / \"" << c.b << '"'; }
+
 class EqualsIgnoreAsciiCase : public ::testing::TestWithParam<FoldCase> {};
 
 TEST_P(EqualsIgnoreAsciiCase, FoldsOnlyAsciiLetters) {
