@@ -101,11 +101,11 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<HWND> windows;
     std::vector<HICON> icons;
     for (int i = 0; i < windowCount; ++i) {
-        test::WindowSpec spec;
-        spec.title = L"Benchmark window " + std::to_wstring(i);
-        spec.x = 20 + (i % 40) * 20;
-        spec.y = 20 + (i % 25) * 20;
-        HWND hwnd = owner.createWindow(spec);
+        test::WindowShape shape;
+        shape.title = L"Benchmark window " + std::to_wstring(i);
+        shape.x = 20 + (i % 40) * 20;
+        shape.y = 20 + (i % 25) * 20;
+        HWND hwnd = owner.createWindow(shape);
         if (!hwnd) {
             std::fprintf(stderr, "cannot create window %d\n", i);
             return 1;

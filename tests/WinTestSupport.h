@@ -106,7 +106,7 @@ inline void registerTestWindowClass() {
     RegisterClassExW(&windowClass); // fails harmlessly when already registered
 }
 
-struct WindowSpec {
+struct WindowShape {
     std::wstring title = L"Zorbel test window";
     DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
     DWORD exStyle = WS_EX_APPWINDOW;
@@ -123,10 +123,10 @@ inline std::u16string decimal(int value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-inline UniqueWindow createTestWindow(const WindowSpec& spec) {
+inline UniqueWindow createTestWindow(const WindowShape& shape) {
     registerTestWindowClass();
-    return UniqueWindow(CreateWindowExW(spec.exStyle, kTestWindowClass, spec.title.c_str(), spec.style, spec.x, spec.y,
-                                        spec.width, spec.height, spec.owner, nullptr, GetModuleHandleW(nullptr),
+    return UniqueWindow(CreateWindowExW(shape.exStyle, kTestWindowClass, shape.title.c_str(), shape.style, shape.x, shape.y,
+                                        shape.width, shape.height, shape.owner, nullptr, GetModuleHandleW(nullptr),
                                         nullptr));
 }
 
@@ -153,9 +153,9 @@ public:
     WindowThread& operator=(const WindowThread&) = delete;
 
     // Creates a window on the thread (its owner, if any, must belong to the thread too or be null).
-    HWND createWindow(const WindowSpec& spec) {
+    HWND createWindow(const WindowShape& shape) {
         HWND hwnd = nullptr;
-        runOnThread([&] { hwnd = createTestWindow(spec).release(); });
+        runOnThread([&] { hwnd = createTestWindow(shape).release(); });
         if (hwnd) windows_.push_back(hwnd);
         return hwnd;
     }

@@ -15,19 +15,19 @@ int windowDpi(HWND hwnd) {
     return layoutDpi(awareness, systemDpi, ownDpi);
 }
 
-int openToolWindow(const ToolWindowSpec& spec, UniqueWindow& window) {
+int openToolWindow(const ToolWindowLayout& shape, UniqueWindow& window) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    window.reset(CreateWindowExW(spec.exStyle, spec.className, spec.title, spec.style & ~WS_VISIBLE, cursor.x, cursor.y,
-                                 0, 0, spec.parent, nullptr, GetModuleHandleW(nullptr), spec.createParameter));
+    window.reset(CreateWindowExW(shape.exStyle, shape.className, shape.title, shape.style & ~WS_VISIBLE, cursor.x, cursor.y,
+                                 0, 0, shape.parent, nullptr, GetModuleHandleW(nullptr), shape.createParameter));
     if (!window) return 0;
     const int dpi = windowDpi(window.get());
 
-    RECT outer{0, 0, scaleForDpi(spec.clientWidth, dpi), scaleForDpi(spec.clientHeight, dpi)};
+    RECT outer{0, 0, scaleForDpi(shape.clientWidth, dpi), scaleForDpi(shape.clientHeight, dpi)};
     if (const auto adjust = bound().AdjustWindowRectExForDpi)
-        adjust(&outer, spec.style, FALSE, spec.exStyle, static_cast<UINT>(dpi));
+        adjust(&outer, shape.style, FALSE, shape.exStyle, static_cast<UINT>(dpi));
     else
-        AdjustWindowRectEx(&outer, spec.style, FALSE, spec.exStyle);
+        AdjustWindowRectEx(&outer, shape.style, FALSE, shape.exStyle);
 
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);

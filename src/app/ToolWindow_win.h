@@ -11,7 +11,7 @@ namespace zorbel {
 // a per-monitor-aware one, else 96.
 int windowDpi(HWND hwnd);
 
-struct ToolWindowSpec {
+struct ToolWindowLayout {
     const wchar_t* className = nullptr; // registered by the caller
     const wchar_t* title = nullptr;
     int clientWidth = 0; // at 96 DPI
@@ -25,7 +25,7 @@ struct ToolWindowSpec {
 // Creates the window hidden at the cursor, sizes its client area for its DPI, centres it in the
 // work area of its monitor and shows it. Returns the DPI to lay out with, or 0 when the window
 // could not be created (window is then empty).
-int openToolWindow(const ToolWindowSpec& spec, UniqueWindow& window);
+int openToolWindow(const ToolWindowLayout& shape, UniqueWindow& window);
 
 // An interface font of a face and point size for a DPI.
 UniqueFont createInterfaceFont(const wchar_t* face, int points, bool bold, int dpi);

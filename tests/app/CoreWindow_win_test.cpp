@@ -279,9 +279,9 @@ TEST_F(CoreWindowTest, MouseMoveRefreshesTheTooltipWithoutTouchingTheIcon) {
 }
 
 TEST_F(CoreWindowTest, MouseMoveShowsTheCountsOfTheLastRebuild) {
-    test::WindowSpec plain;
+    test::WindowShape plain;
     plain.title = L"Tooltip plain window";
-    test::WindowSpec pinned = plain;
+    test::WindowShape pinned = plain;
     pinned.title = L"Tooltip TopMost window";
     pinned.exStyle |= WS_EX_TOPMOST;
     const UniqueWindow plainWindow = test::createTestWindow(plain);
@@ -329,7 +329,7 @@ TEST_F(CoreWindowTest, MenuCommandRunsTheEntryOfItsIdentifierAndControlsDoNot) {
     if (identifier == 0) GTEST_SKIP() << "this process runs from the Startup folder";
 
     // From a control (its handle in lParam) or with a notification code: not a menu command.
-    test::WindowSpec hidden;
+    test::WindowShape hidden;
     hidden.style = WS_OVERLAPPEDWINDOW;
     UniqueWindow control = test::createTestWindow(hidden);
     SendMessageW(coreWindow(), WM_COMMAND, MAKEWPARAM(identifier, 0), reinterpret_cast<LPARAM>(control.get()));

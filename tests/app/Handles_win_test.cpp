@@ -111,10 +111,10 @@ TEST_F(UniqueHandleTest, ReleaseGivesUpOwnership) {
 }
 
 // Hidden: under Wine without a window manager, destroying a shown window waits two seconds.
-test::WindowSpec hiddenWindow() {
-    test::WindowSpec spec;
-    spec.style = WS_OVERLAPPEDWINDOW;
-    return spec;
+test::WindowShape hiddenWindow() {
+    test::WindowShape shape;
+    shape.style = WS_OVERLAPPEDWINDOW;
+    return shape;
 }
 
 // ---- Each real handle kind releases with the right call ------------------------------------------

@@ -138,7 +138,7 @@ void fixCrc(Bytes& png, const Chunk& chunk) {
     for (int i = 0; i < 4; ++i) png[chunk.offset + 8 + chunk.length + i] = static_cast<unsigned char>(crc >> (24 - 8 * i));
 }
 
-struct PngSpec {
+struct PngShape {
     int width;
     int height;
     int colourType;
@@ -157,14 +157,14 @@ void appendToBytes(png_structp png, png_bytep data, png_size_t length) {
 void flushNothing(png_structp) {}
 
 // No object with a destructor in this frame: libpng leaves it by longjmp on an error.
-bool encodeInto(png_structp png, png_infop info, const PngSpec* spec, png_bytepp rows) {
+bool encodeInto(png_structp png, png_infop info, const PngShape* shape, png_bytepp rows) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(spec->width), static_cast<png_uint_32>(spec->height),
-                 spec->bitDepth, spec->colourType, spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(shape->width), static_cast<png_uint_32>(shape->height),
+                 shape->bitDepth, shape->colourType, shape->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec->palette.empty()) png_set_PLTE(png, info, spec->palette.data(), static_cast<int>(spec->palette.size()));
-    if (!spec->paletteAlpha.empty()) {
-        png_set_tRNS(png, info, spec->paletteAlpha.data(), static_cast<int>(spec->paletteAlpha.size()), nullptr);
+    if (!shape->palette.empty()) png_set_PLTE(png, info, shape->palette.data(), static_cast<int>(shape->palette.size()));
+    if (!shape->paletteAlpha.empty()) {
+        png_set_tRNS(png, info, shape->paletteAlpha.data(), static_cast<int>(shape->paletteAlpha.size()), nullptr);
     }
     png_write_info(png, info);
     png_write_image(png, rows);
@@ -172,17 +172,17 @@ bool encodeInto(png_structp png, png_infop info, const PngSpec* spec, png_bytepp
     return true;
 }
 
-Bytes encodePng(const PngSpec& spec) {
+Bytes encodePng(const PngShape& shape) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    std::vector<Bytes> rowCopies = spec.rows;
+    std::vector<Bytes> rowCopies = shape.rows;
     std::vector<png_bytep> rows;
     for (Bytes& row : rowCopies) rows.push_back(row.data());
     bool written = false;
     if (png && info) {
         png_set_write_fn(png, &out, appendToBytes, flushNothing);
-        written = encodeInto(png, info, &spec, rows.data());
+        written = encodeInto(png, info, &shape, rows.data());
     }
     png_destroy_write_struct(&png, &info);
     return written ? out : Bytes{};
@@ -205,8 +205,8 @@ TEST(DecodePng, ReadsTheEmbeddedPictures) {
 }
 
 TEST(DecodePng, ReadsEightBitRgbaRowsAsTheyAre) {
-    PngSpec spec{3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 0, 0}}, {}, {}};
-    const Bytes png = encodePng(spec);
+    PngShape shape{3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 0, 0}}, {}, {}};
+    const Bytes png = encodePng(shape);
     ASSERT_FALSE(png.empty());
     const std::optional<Image> image = decodePng(png.data(), png.size());
     ASSERT_TRUE(image);
@@ -261,16 +261,16 @@ TEST(DecodePng, KeepsTheHighByteOfSixteenBitSamples) {
 }
 
 TEST(DecodePng, ReadsInterlacedImages) {
-    PngSpec spec{9, 9, PNG_COLOR_TYPE_RGB_ALPHA, 8, true, {}, {}, {}};
+    PngShape shape{9, 9, PNG_COLOR_TYPE_RGB_ALPHA, 8, true, {}, {}, {}};
     for (int y = 0; y < 9; ++y) {
         Bytes row;
         for (int x = 0; x < 9; ++x) {
             row.insert(row.end(), {static_cast<unsigned char>(x * 20), static_cast<unsigned char>(y * 20),
                                    static_cast<unsigned char>(x * y), static_cast<unsigned char>(255 - x - y)});
         }
-        spec.rows.push_back(row);
+        shape.rows.push_back(row);
     }
-    const Bytes png = encodePng(spec);
+    const Bytes png = encodePng(shape);
     const std::optional<Image> image = decodePng(png.data(), png.size());
     ASSERT_TRUE(image);
     int wrong = 0;

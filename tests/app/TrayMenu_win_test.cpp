@@ -20,7 +20,7 @@
 namespace zorbel {
 namespace {
 
-using test::WindowSpec;
+using test::WindowShape;
 
 // ---- Reading a built menu back -----------------------------------------------------------------
 
@@ -162,7 +162,7 @@ protected:
 
 struct ListingCase {
     const char* name;
-    WindowSpec spec;
+    WindowShape shape;
     bool owned;  // gets a plain captioned window of the test as its owner
     int showCmd; // ShowWindow after creation, or -1
     bool listed;
@@ -170,8 +170,8 @@ struct ListingCase {
 
 void PrintTo(const ListingCase& c, std::ostream* out) { *out << c.name; }
 
-WindowSpec spec(DWORD style, DWORD exStyle, int width = 300, int height = 180) {
-    WindowSpec s;
+WindowShape shape(DWORD style, DWORD exStyle, int width = 300, int height = 180) {
+    WindowShape s;
     s.style = style;
     s.exStyle = exStyle;
     s.width = width;
@@ -185,21 +185,21 @@ constexpr DWORD kPopup = WS_POPUP | WS_VISIBLE;
 // Every case that is left out has a twin beside it that differs in the one property and is listed,
 // so a window that is never listed for some other reason cannot pass.
 const ListingCase kListingCases[] = {
-    {"NormalCaptioned", spec(kCaptioned, WS_EX_APPWINDOW), false, -1, true},
-    {"Minimised", spec(kCaptioned, WS_EX_APPWINDOW), false, SW_MINIMIZE, false},
-    {"Invisible", spec(WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW), false, -1, false},
-    {"InvisibleThenShown", spec(WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW), false, SW_SHOWNOACTIVATE, true},
-    {"EmptyRectangle", spec(kPopup, WS_EX_APPWINDOW, 0, 0), false, -1, false},
-    {"NonEmptyPopup", spec(kPopup, WS_EX_APPWINDOW, 120, 80), false, -1, true},
-    {"NoExtendedStyle", spec(kPopup, 0, 120, 80), false, -1, false},
-    {"OwnedToolWindow", spec(kCaptioned, WS_EX_TOOLWINDOW), true, -1, false},
-    {"UnownedToolWindowWithSysMenu", spec(kCaptioned, WS_EX_TOOLWINDOW), false, -1, true},
-    {"UnownedToolWindowWithoutSysMenu", spec(kPopup | WS_BORDER, WS_EX_TOOLWINDOW, 120, 80), false, -1, false},
-    {"OwnedNoActivate", spec(kPopup, WS_EX_NOACTIVATE, 120, 80), true, -1, false},
-    {"UnownedNoActivate", spec(kPopup, WS_EX_NOACTIVATE, 120, 80), false, -1, true},
-    {"OwnedLayered", spec(kPopup, WS_EX_LAYERED, 120, 80), true, -1, false},
-    {"UnownedLayered", spec(kPopup, WS_EX_LAYERED, 120, 80), false, -1, true},
-    {"OwnedPlainPopup", spec(kPopup, WS_EX_APPWINDOW, 120, 80), true, -1, true},
+    {"NormalCaptioned", shape(kCaptioned, WS_EX_APPWINDOW), false, -1, true},
+    {"Minimised", shape(kCaptioned, WS_EX_APPWINDOW), false, SW_MINIMIZE, false},
+    {"Invisible", shape(WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW), false, -1, false},
+    {"InvisibleThenShown", shape(WS_OVERLAPPEDWINDOW, WS_EX_APPWINDOW), false, SW_SHOWNOACTIVATE, true},
+    {"EmptyRectangle", shape(kPopup, WS_EX_APPWINDOW, 0, 0), false, -1, false},
+    {"NonEmptyPopup", shape(kPopup, WS_EX_APPWINDOW, 120, 80), false, -1, true},
+    {"NoExtendedStyle", shape(kPopup, 0, 120, 80), false, -1, false},
+    {"OwnedToolWindow", shape(kCaptioned, WS_EX_TOOLWINDOW), true, -1, false},
+    {"UnownedToolWindowWithSysMenu", shape(kCaptioned, WS_EX_TOOLWINDOW), false, -1, true},
+    {"UnownedToolWindowWithoutSysMenu", shape(kPopup | WS_BORDER, WS_EX_TOOLWINDOW, 120, 80), false, -1, false},
+    {"OwnedNoActivate", shape(kPopup, WS_EX_NOACTIVATE, 120, 80), true, -1, false},
+    {"UnownedNoActivate", shape(kPopup, WS_EX_NOACTIVATE, 120, 80), false, -1, true},
+    {"OwnedLayered", shape(kPopup, WS_EX_LAYERED, 120, 80), true, -1, false},
+    {"UnownedLayered", shape(kPopup, WS_EX_LAYERED, 120, 80), false, -1, true},
+    {"OwnedPlainPopup", shape(kPopup, WS_EX_APPWINDOW, 120, 80), true, -1, true},
 };
 
 class WindowListingTest : public TrayMenuTest, public ::testing::WithParamInterface<ListingCase> {};
@@ -207,10 +207,10 @@ class WindowListingTest : public TrayMenuTest, public ::testing::WithParamInterf
 TEST_P(WindowListingTest, ListsExactlyTheEligibleWindows) {
     const ListingCase& c = GetParam();
     UniqueWindow owner;
-    WindowSpec s = c.spec;
+    WindowShape s = c.shape;
     s.title = std::wstring(L"Listing case ") + std::wstring(c.name, c.name + std::strlen(c.name));
     if (c.owned) {
-        WindowSpec ownerSpec;
+        WindowShape ownerSpec;
         ownerSpec.title = L"Listing case owner";
         owner = test::createTestWindow(ownerSpec);
         ASSERT_TRUE(owner);
@@ -252,7 +252,7 @@ TEST_F(TrayMenuTest, HungWindowsAreLeftOutWithoutStallingTheRebuild) {
     test::WindowThread thread;
     std::vector<HWND> windows;
     for (int i = 0; i < kHungWindows; ++i) {
-        WindowSpec s;
+        WindowShape s;
         s.title = L"Hung window " + std::to_wstring(i);
         windows.push_back(thread.createWindow(s));
         ASSERT_NE(windows.back(), nullptr);
@@ -304,7 +304,7 @@ const TitleCase kTitleCases[] = {
 class TitleTest : public TrayMenuTest, public ::testing::WithParamInterface<TitleCase> {};
 
 TEST_P(TitleTest, SubmenuShowsTheTitleCutTo59Characters) {
-    WindowSpec s;
+    WindowShape s;
     s.title = GetParam().title;
     UniqueWindow window = test::createTestWindow(s);
     ASSERT_TRUE(window);
@@ -323,7 +323,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TitleTest, ::testing::ValuesIn(kTitleCases),
 // ---- Structure -----------------------------------------------------------------------------------
 
 TEST_F(TrayMenuTest, TopLevelEndsWithToolsAndExit) {
-    UniqueWindow window = test::createTestWindow(WindowSpec{});
+    UniqueWindow window = test::createTestWindow(WindowShape{});
     ASSERT_TRUE(window);
     const auto top = rebuild();
     ASSERT_GE(top.size(), 4u);
@@ -409,7 +409,7 @@ void expectItems(const std::vector<ReadItem>& items, const std::vector<ExpectedI
 }
 
 TEST_F(TrayMenuTest, WindowSubmenuItemsCarryTheirCommandsAndTheWindow) {
-    WindowSpec s;
+    WindowShape s;
     s.title = L"Structure window";
     UniqueWindow window = test::createTestWindow(s);
     ASSERT_TRUE(window);
@@ -449,10 +449,10 @@ TEST_F(TrayMenuTest, WindowSubmenuItemsCarryTheirCommandsAndTheWindow) {
 }
 
 TEST_F(TrayMenuTest, TopMostWindowOffersDisableTopMostAndIsCounted) {
-    WindowSpec plain;
+    WindowShape plain;
     plain.title = L"Plain window";
     UniqueWindow normal = test::createTestWindow(plain);
-    WindowSpec pinned;
+    WindowShape pinned;
     pinned.title = L"Pinned window";
     pinned.exStyle = WS_EX_APPWINDOW | WS_EX_TOPMOST;
     UniqueWindow topMost = test::createTestWindow(pinned);
@@ -618,9 +618,9 @@ void expectSameTree(const std::vector<ReadItem>& built, const MenuNode& model, c
 }
 
 TEST_F(TrayMenuTest, BuiltMenuEqualsTheModelOfTheSameFacts) {
-    WindowSpec a;
+    WindowShape a;
     a.title = L"Model window A";
-    WindowSpec b;
+    WindowShape b;
     b.title = L"Model window B";
     b.exStyle = WS_EX_APPWINDOW | WS_EX_TOPMOST;
     UniqueWindow first = test::createTestWindow(a);
@@ -664,10 +664,10 @@ TEST_F(TrayMenuTest, BuiltMenuEqualsTheModelOfTheSameFacts) {
 // ---- The cache of titles and icons ---------------------------------------------------------------
 
 TEST_F(TrayMenuTest, HeaderEntriesSurviveRebuildsUntilTheWindowGoes) {
-    WindowSpec s;
+    WindowShape s;
     s.title = L"Cached window";
     UniqueWindow window = test::createTestWindow(s);
-    WindowSpec other;
+    WindowShape other;
     other.title = L"Second cached window";
     UniqueWindow second = test::createTestWindow(other);
     ASSERT_TRUE(window && second);
@@ -708,7 +708,7 @@ TEST_F(TrayMenuTest, HeaderEntriesSurviveRebuildsUntilTheWindowGoes) {
 }
 
 TEST_F(TrayMenuTest, EveryIdentifierIndexesAnEntryWithTheItemsText) {
-    UniqueWindow window = test::createTestWindow(WindowSpec{});
+    UniqueWindow window = test::createTestWindow(WindowShape{});
     ASSERT_TRUE(window);
     const auto top = rebuild();
     std::vector<UINT> seen;
@@ -736,7 +736,7 @@ TEST_F(TrayMenuTest, EveryIdentifierIndexesAnEntryWithTheItemsText) {
 }
 
 TEST_F(TrayMenuTest, DestroyTrayMenuFreesMenuAndTable) {
-    UniqueWindow window = test::createTestWindow(WindowSpec{});
+    UniqueWindow window = test::createTestWindow(WindowShape{});
     ASSERT_TRUE(window);
     rebuild();
     HMENU menu = trayMenu();

@@ -62,9 +62,9 @@ cases=(
     "long-1000 1000 utf8 $long|$long80"
 )
 for entry in "${cases[@]}"; do
-    spec=${entry%%|*}
+    shape=${entry%%|*}
     expected=${entry#*|}
-    read -r name size encoding text <<<"$spec"
+    read -r name size encoding text <<<"$shape"
     dir=$E2E_TMP/lang-$name
     language_file "$dir" "$size" "$encoding" "$text" || e2e_fail "cannot write the language file for $name"
     cp "$dir/Language/lang_$code.txt" "$E2E_TMP/$name.orig"
