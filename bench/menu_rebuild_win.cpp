@@ -24,16 +24,7 @@ namespace {
 
 using namespace zorbel;
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using zorbel::test::nowMs;
 
 double percentile(std::vector<double> values, double fraction) {
     std::sort(values.begin(), values.end());

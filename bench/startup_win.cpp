@@ -22,16 +22,7 @@ using namespace zorbel;
 constexpr DWORD kPollMs = 10;
 constexpr DWORD kGiveUpMs = 30000;
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using zorbel::test::nowMs;
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -83,6 +83,18 @@ inline bool pumpUntil(DWORD timeoutMs, const std::function<bool()>& done) {
     return true;
 }
 
+// A monotonic clock in milliseconds, for the benchmarks.
+inline double nowMs() {
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
 inline double millisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }

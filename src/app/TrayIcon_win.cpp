@@ -78,7 +78,7 @@ void refreshTrayTooltip() {
     NOTIFYICONDATAW data = baseIconData();
     data.uFlags = NIF_TIP;
     const std::u16string tip = trayTooltipText(listedWindowCount(), listedTopMostCount());
-    const std::size_t length = tip.size() < 63 ? tip.size() : 63;
+    const std::size_t length = tip.size() < kTrayTooltipLength ? tip.size() : kTrayTooltipLength;
     tip.copy(reinterpret_cast<char16_t*>(data.szTip), length);
     data.szTip[length] = L'\0';
     if (Shell_NotifyIconW(NIM_MODIFY, &data)) tooltip = tip;

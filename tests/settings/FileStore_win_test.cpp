@@ -1,4 +1,5 @@
 #include "settings/FileStore_win.h"
+#include "settings/DefaultSettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -224,20 +225,7 @@ TEST_F(FileStoreTest, FailedAtomicWriteKeepsTheOldFileAndLeavesNoTemporary) {
 
 // ---- The settings file through the real file calls -----------------------------------------------
 
-constexpr std::string_view kFirstRunFile = "\xEF\xBB\xBF\r\n"
-                                           "[Global]\r\n"
-                                           "pImageFormat = 0\r\n"
-                                           "pMessageBeep = 1\r\n"
-                                           "pAdministrator = 0\r\n"
-                                           "pClipboard = 1\r\n"
-                                           "pDialogue = 1\r\n"
-                                           "pRepeatCapture = 1\r\n"
-                                           "pMagnifyWindow = 1\r\n"
-                                           "pCapture = 594\r\n"
-                                           "pCaptureCB = 1\r\n"
-                                           "pTopMost = 581\r\n"
-                                           "pTopMostCB = 1\r\n"
-                                           "pUpdate = 1\r\n";
+const std::string kFirstRunFile = std::string(test::kSettingsFileMark) + std::string(test::kDefaultGlobalGroup);
 
 class SettingsFileTest : public FileStoreTest {
 protected:

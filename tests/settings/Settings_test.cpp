@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "settings/DefaultSettingsFile.h"
 
 #include <random>
 
@@ -19,21 +20,8 @@ namespace {
 
 using test::MemoryFileStore;
 
-constexpr std::string_view kMark = "\xEF\xBB\xBF\r\n";
-
-constexpr std::string_view kDefaultGlobalGroup = "[Global]\r\n"
-                                                 "pImageFormat = 0\r\n"
-                                                 "pMessageBeep = 1\r\n"
-                                                 "pAdministrator = 0\r\n"
-                                                 "pClipboard = 1\r\n"
-                                                 "pDialogue = 1\r\n"
-                                                 "pRepeatCapture = 1\r\n"
-                                                 "pMagnifyWindow = 1\r\n"
-                                                 "pCapture = 594\r\n"
-                                                 "pCaptureCB = 1\r\n"
-                                                 "pTopMost = 581\r\n"
-                                                 "pTopMostCB = 1\r\n"
-                                                 "pUpdate = 1\r\n";
+constexpr std::string_view kMark = test::kSettingsFileMark;
+constexpr std::string_view kDefaultGlobalGroup = test::kDefaultGlobalGroup;
 
 MonitorRule rule(std::u16string title, std::u16string fileName, std::u16string className, std::int32_t style,
                  std::int32_t exStyle) {
