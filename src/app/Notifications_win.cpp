@@ -59,10 +59,9 @@ void MessageBoxByCode(int code) {
 }
 
 void MessageBoxByCodeOnNewThread(int code) {
-    HANDLE thread = CreateThread(nullptr, 0, messageBoxThread, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(code)),
-                                 0, nullptr);
-    // Nobody waits for the box; the handle is not needed.
-    if (thread) CloseHandle(thread);
+    // Nobody waits for the box: the thread's handle is released at once.
+    const UniqueKernelHandle thread(CreateThread(
+        nullptr, 0, messageBoxThread, reinterpret_cast<LPVOID>(static_cast<INT_PTR>(code)), 0, nullptr));
 }
 
 std::u16string systemErrorNotification(DWORD errorCode, bool wantText) {
