@@ -31,15 +31,21 @@ fuzz: setup
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
 
-run: build
-	@bash scripts/run.sh
+# The Wine line first: which build runs here decides what the rest does.
+WINE_HOST = bash -c 'source scripts/wine-env.sh && zorbel_wine_detect && zorbel_wine_announce'
+
+run: setup
+	@$(WINE_HOST)
+	@$(MAKE) --no-print-directory build
+	@ZORBEL_WINE_ANNOUNCED=1 bash scripts/run.sh
 
 test: setup
 	@bash scripts/test.sh
 
-bench: build
-	@cmake --build --preset win32 -j $(JOBS) --target menu_rebuild_win startup_win
-	@bash scripts/bench.sh
+bench: setup
+	@$(WINE_HOST)
+	@$(MAKE) --no-print-directory build
+	@ZORBEL_WINE_ANNOUNCED=1 bash scripts/bench.sh
 
 clean:
 	rm -rf build dist

@@ -17,6 +17,13 @@ if(NOT ZORBEL_FUZZ)
     include(GoogleTest)
     gtest_discover_tests(zorbel_native_tests DISCOVERY_MODE PRE_TEST
         PROPERTIES LABELS native ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+    # The build and test scripts' own logic, with stand-ins for what they drive.
+    file(GLOB zorbel_script_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/scripts/*_test.sh)
+    foreach(script ${zorbel_script_tests})
+        get_filename_component(name ${script} NAME_WE)
+        add_test(NAME scripts.${name} COMMAND bash ${script})
+        set_tests_properties(scripts.${name} PROPERTIES LABELS native)
+    endforeach()
 endif()
 
 set(ZORBEL_FUZZ_SECONDS 60 CACHE STRING "How long each fuzz target runs in the test suite")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the benchmarks under Wine and prints their figures (run by `make bench`). Builds nothing:
-# it needs dist/Zorbel!.exe and the benchmark programs of the win32 build, for example from
-#   cmake --preset win32 && cmake --build --preset win32 -j2 --target zorbel menu_rebuild_win startup_win
+# Runs the benchmarks under Wine and prints their figures (run by `make bench`). Builds the
+# program and the benchmark programs of the build that runs here, unless ZORBEL_BUILD_DIR names
+# a build to take them from (with ZORBEL_EXE for the program).
 # Every run gets a fresh copy of the Windows 10 template prefix (so Zorbel! takes its first-run
 # path) and a virtual display of its own, so that 200 benchmark windows never land on a real
 # desktop and nothing else on the display disturbs the timings.
@@ -10,12 +10,24 @@
 #   ZORBEL_BENCH_STARTS   starts of Zorbel!.exe per figure (default 7)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${ZORBEL_BUILD_DIR:-$root/build/win32}
-program=${ZORBEL_EXE:-$root/dist/Zorbel!.exe}
+source "$root/scripts/wine-env.sh"
+zorbel_wine_detect
+[ -n "${ZORBEL_WINE_ANNOUNCED:-}" ] || zorbel_wine_announce
+# The build whose programs run here: the shipped i686 one, or x86_64 on hosts that run only
+# 64-bit code (ZORBEL_WINE_ARCH forces one).
+preset=$(zorbel_wine_preset)
+dist=$root/dist
+[ "$preset" = win32 ] || dist=$root/build/$preset/dist
+build=${ZORBEL_BUILD_DIR:-$root/build/$preset}
+program=${ZORBEL_EXE:-$dist/Zorbel!.exe}
 windows=${ZORBEL_BENCH_WINDOWS:-200}
 runs=${ZORBEL_BENCH_RUNS:-50}
 starts=${ZORBEL_BENCH_STARTS:-7}
 
+if [ -z "${ZORBEL_BUILD_DIR:-}" ]; then
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "${JOBS:-2}" --target zorbel menu_rebuild_win startup_win >/dev/null
+fi
 missing=0
 for file in "$build/menu_rebuild_win.exe" "$build/startup_win.exe" "$program"; do
     if [ ! -f "$file" ]; then
@@ -23,12 +35,8 @@ for file in "$build/menu_rebuild_win.exe" "$build/startup_win.exe" "$program"; d
         missing=1
     fi
 done
-if [ "$missing" -ne 0 ]; then
-    echo "build them first: cmake --preset win32 && cmake --build --preset win32 -j2 --target zorbel menu_rebuild_win startup_win" >&2
-    exit 1
-fi
+[ "$missing" -eq 0 ] || exit 1
 
-source "$root/scripts/wine-env.sh"
 source "$root/scripts/display.sh"
 prefix=$root/build/bench-prefix
 cleanup() {

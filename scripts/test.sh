@@ -3,8 +3,11 @@
 #   1. native unit tests (AddressSanitizer + UBSan)
 #   2. the fuzz targets, for a bounded time (ZORBEL_FUZZ_SECONDS, default 60 each)
 #   3. the 64-bit build (compiled only, warning-free)
-#   4. the Win32 tests and the end-to-end tests of Zorbel!.exe under Wine (Xvfb when no display)
-# Ends with one "N passed, M failed" line and a non-zero status when anything failed.
+#   4. the Win32 tests and the end-to-end tests of Zorbel!.exe under Wine (Xvfb when no display):
+#      of the i686 build where Wine's 32-bit loader runs, with the x86_64 build's Win32 tests
+#      too; of the x86_64 build where only the 64-bit loader runs (see scripts/wine-env.sh)
+# Ends with a line naming the architecture the Wine tests exercised, then one
+# "N passed, M failed" line, and a non-zero status when anything failed.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,11 +17,13 @@ logs=$root/build/test-logs
 mkdir -p "$logs"
 
 bash scripts/setup-deps.sh || exit 1
+source scripts/display.sh
+source scripts/wine-env.sh
+zorbel_wine_detect || exit 1
+zorbel_wine_announce
 bash scripts/fetch-deps.sh i686 build/_deps || exit 1
 bash scripts/fetch-deps.sh x86_64 build/_deps || exit 1
 
-source scripts/display.sh
-source scripts/wine-env.sh
 passed=0
 failed=0
 broken=()
@@ -59,24 +64,105 @@ build() {
     fi
 }
 
-build native && run_ctest native --test-dir build/native -j "$jobs"
-build fuzz -DZORBEL_FUZZ_SECONDS="$fuzz_seconds" && run_ctest fuzz --test-dir build/fuzz -j "$jobs"
-build win64 && passed=$((passed + 1))
-
-if build win32; then
-    zorbel_need_display || exit 1
-    trap 'zorbel_stop_display' EXIT
-    zorbel_wine_prefix
-    # One wineserver for the whole run: every Win32 test case is a process of its own, and a
-    # cold server costs each of them two seconds.
+# Runs one build's tests under Wine, with a wineserver of its own for the whole run (every Win32
+# test case is a process of its own, and a cold server costs each of them two seconds):
+#   wine_ctest NAME ARCH CTEST-ARGS...
+wine_ctest() {
+    local name=$1 arch=$2
+    shift 2
+    export ZORBEL_WINE_ARCH=$arch
+    unset WINEPREFIX
+    if ! zorbel_wine_prefix; then
+        echo "$name: cannot prepare a Wine prefix for $arch"
+        broken+=("$name")
+        failed=$((failed + 1))
+        return
+    fi
     wineserver -p
     # Wine now and then fails to start a process or to end one; a case gets a second run, and a
     # real fault fails both.
-    run_ctest win32 --test-dir build/win32 --repeat until-pass:2
+    run_ctest "$name" "$@" --repeat until-pass:2
     wineserver -k 2>/dev/null || true
+    unset WINEPREFIX
+}
+
+# Runs a Win32 test program once, all its cases in one process (seconds instead of a process per
+# case), and adds GoogleTest's counts to the totals; a run that fails gets a second one, as the
+# cases under ctest do:   wine_gtest NAME ARCH PROGRAM
+wine_gtest() {
+    local name=$1 arch=$2 program=$3 log=$logs/$1.log try total bad
+    echo "== $name"
+    for try in 1 2; do
+        (
+            export ZORBEL_WINE_ARCH=$arch
+            unset WINEPREFIX
+            zorbel_wine_prefix || exit 1
+            wineserver -p
+            timeout 600 bash scripts/wine-run.sh "$arch" "$program"
+            status=$?
+            wineserver -k 2>/dev/null
+            exit $status
+        ) >"$log" 2>&1 && break
+    done
+    total=$(sed -nE 's/^\[==========\] ([0-9]+) tests? from .* ran\..*/\1/p' "$log" | tail -n 1)
+    if [ -z "$total" ]; then
+        echo "$name: no test ran"
+        tail -n 20 "$log"
+        broken+=("$name")
+        failed=$((failed + 1))
+        return
+    fi
+    bad=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' "$log" | tail -n 1)
+    bad=${bad:-0}
+    echo "$name: $((total - bad)) of $total passed"
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+    [ "$bad" -eq 0 ] || { broken+=("$name"); grep -E '^\[  FAILED  \]' "$log"; }
+}
+
+# The checks of the shipped file that need no Wine, run directly where its build cannot run.
+static_checks() {
+    local script name
+    for script in tests/e2e/*_test.sh; do
+        grep -qE '^e2e_begin [a-z0-9]+ no-wine' "$script" || continue
+        name=$(basename "$script" .sh)
+        if ZORBEL_EXE="$root/build/win32/Zorbel!.exe" ZORBEL_BUILD_DIR=$root/build/win32 \
+            ZORBEL_SOURCE_DIR=$root bash "$script" >"$logs/static-$name.log" 2>&1; then
+            passed=$((passed + 1))
+            echo "static $name: passed"
+        else
+            failed=$((failed + 1))
+            broken+=("static-$name")
+            tail -n 20 "$logs/static-$name.log"
+        fi
+    done
+}
+
+build native && run_ctest native --test-dir build/native -j "$jobs"
+build fuzz -DZORBEL_FUZZ_SECONDS="$fuzz_seconds" && run_ctest fuzz --test-dir build/fuzz -j "$jobs"
+built64=0
+build win64 && built64=1 && passed=$((passed + 1))
+built32=0
+build win32 && built32=1
+
+if [ $built32 = 1 ] || [ $built64 = 1 ]; then
+    zorbel_need_display || exit 1
+    trap 'zorbel_stop_display' EXIT
+fi
+host_arch=$ZORBEL_WINE_ARCH
+if [ "$host_arch" = i686 ]; then
+    [ $built32 = 1 ] && wine_ctest win32 i686 --test-dir build/win32
+    # The x86_64 build's Win32 tests too, so that the 64-bit path never rots.
+    [ $built64 = 1 ] && wine_gtest win32-x86_64 x86_64 build/win64/zorbel_win32_tests.exe
+    exercised="i686 (Win32 and end-to-end tests), x86_64 (Win32 tests)"
+else
+    [ $built32 = 1 ] && static_checks
+    [ $built64 = 1 ] && wine_ctest win64 x86_64 --test-dir build/win64
+    exercised="x86_64 (Win32 and end-to-end tests; the i686 product is built and checked, not run)"
 fi
 
 echo
 [ ${#broken[@]} -eq 0 ] || echo "failing: ${broken[*]} (logs in build/test-logs)"
+echo "wine: the Wine tests exercised $exercised"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

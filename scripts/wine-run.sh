@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the project's test prefix (made on first use).
-# Used as CMake's cross-compiling emulator, so ctest runs the Win32 tests through it.
+# Runs a Windows program under Wine in the project's test prefix (made on first use):
+#   wine-run.sh i686|x86_64 PROGRAM [ARGS...]
+# CMake's cross-compiling emulator, with the build's architecture as first argument, so ctest
+# runs each build's Win32 tests with the loader and prefixes of that architecture.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+export ZORBEL_WINE_ARCH=$1
+shift
 source "$here/wine-env.sh"
-zorbel_wine_prefix
+zorbel_wine_prefix || exit 1
 # The first program of a wineserver starts Wine's services and its desktop process, which live
 # on and inherit the program's output. Were that ctest's pipe, ctest would wait for them until
 # its time-out: so the output goes through a file, and is copied out once the program ended.

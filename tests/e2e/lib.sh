@@ -13,6 +13,14 @@ set -uo pipefail
 
 e2e_lib_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_SOURCE_DIR=${ZORBEL_SOURCE_DIR:-$(cd "$e2e_lib_dir/../.." && pwd)}
+# shellcheck source=../../scripts/display.sh
+source "$E2E_SOURCE_DIR/scripts/display.sh"
+# shellcheck source=../../scripts/wine-env.sh
+source "$E2E_SOURCE_DIR/scripts/wine-env.sh"
+# By hand, the build whose programs run under Wine on this host.
+if [ -z "${ZORBEL_BUILD_DIR:-}" ] && zorbel_wine_detect 2>/dev/null; then
+    ZORBEL_BUILD_DIR=$E2E_SOURCE_DIR/build/$(zorbel_wine_preset)
+fi
 E2E_BUILD_DIR=${ZORBEL_BUILD_DIR:-$E2E_SOURCE_DIR/build/win32}
 E2E_EXE=${ZORBEL_EXE:-$E2E_BUILD_DIR/Zorbel!.exe}
 E2E_DRIVER=$E2E_BUILD_DIR/driver_win.exe
@@ -21,10 +29,6 @@ E2E_TMP=""
 E2E_PIDS=()
 E2E_STARTED=$(date +%s)
 
-# shellcheck source=../../scripts/display.sh
-source "$E2E_SOURCE_DIR/scripts/display.sh"
-# shellcheck source=../../scripts/wine-env.sh
-source "$E2E_SOURCE_DIR/scripts/wine-env.sh"
 
 e2e_note() { echo "-- $*"; }
 
