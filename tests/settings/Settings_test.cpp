@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 #include "settings/DefaultSettingsFile.h"
 
+#include <algorithm>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -282,6 +283,158 @@ TEST_F(SettingsFileTest, SaveFailingAtAnyCallKeepsThePreviousFileIntact) {
         EXPECT_EQ(store.files[path], saved) << "call " << failing;
     }
 }
+
+// ---- Files of every shape a hand or an older program may leave ----------------------------------
+
+constexpr std::string_view kEditor = "C:\\apps\\editor.exe";
+constexpr std::string_view kViewer = "C:\\apps\\viewer.exe";
+
+// The five keys of rule n, in the program's spelling.
+std::string ruleBlock(int n, std::string_view title, std::string_view fileName, std::string_view className,
+                      std::int32_t style, std::int32_t exStyle) {
+    const std::string number = std::to_string(n);
+    return number + " Title = " + std::string(title) + "\r\n" + number + " Filename = " + std::string(fileName) +
+           "\r\n" + number + " Classname = " + std::string(className) + "\r\n" + number +
+           " Style = " + std::to_string(style) + "\r\n" + number + " Exstyle = " + std::to_string(exStyle) + "\r\n";
+}
+
+// The default key lines, in table order, without those the file already had (a save rewrites
+// those in place and appends the others to the group).
+std::string defaultLinesExcept(std::initializer_list<std::string_view> present) {
+    std::string lines;
+    std::string_view rest = kDefaultGlobalGroup.substr(std::string_view("[Global]\r\n").size());
+    while (!rest.empty()) {
+        const std::string_view line = rest.substr(0, rest.find("\r\n") + 2);
+        rest.remove_prefix(line.size());
+        const std::string_view name = line.substr(0, line.find(' '));
+        if (std::find(present.begin(), present.end(), name) == present.end()) lines += line;
+    }
+    return lines;
+}
+
+const std::string kDefaults(kDefaultGlobalGroup);
+
+struct ShapeCase {
+    const char* label;
+    std::string file;
+    std::vector<std::pair<std::int32_t Settings::*, std::int32_t>> changed; // from the defaults
+    MonitorRules rules;                                                     // as loaded, element 0 included
+    std::string saved;                                                      // after the mark
+};
+
+void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.label; }
+
+class FileShape : public SettingsFileTest, public ::testing::WithParamInterface<ShapeCase> {};
+
+TEST_P(FileShape, LoadsAndSavesAsExpected) {
+    const ShapeCase& c = GetParam();
+    loadFrom(c.file);
+    Settings expected;
+    for (const auto& [field, value] : c.changed) expected.*field = value;
+    EXPECT_EQ(settings, expected);
+    EXPECT_EQ(rules, c.rules);
+    EXPECT_EQ(store.mutatingCalls, 0u);
+    save();
+    EXPECT_EQ(store.files[path], std::string(kMark) + c.saved);
+    // What was saved loads to itself, minus the rules without a program.
+    MonitorRules kept{1};
+    for (std::size_t i = 1; i < c.rules.size(); ++i) {
+        if (!c.rules[i].fileName.empty()) kept.push_back(c.rules[i]);
+    }
+    Settings reloaded;
+    MonitorRules reloadedRules{1};
+    loadSettings(store, appData, reloaded, reloadedRules);
+    EXPECT_EQ(reloaded, settings);
+    EXPECT_EQ(reloadedRules, kept);
+}
+
+const MonitorRule kRuleA = rule(u"a", u"C:\\apps\\editor.exe", u"c", 1, 2);
+const MonitorRule kRuleB = rule(u"b", u"C:\\apps\\viewer.exe", u"d", 3, 4);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FileShape,
+    ::testing::Values(
+        ShapeCase{"a gap in the rule numbers reads an empty rule and loses the rest",
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + ruleBlock(3, "b", kViewer, "d", 3, 4),
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"rules out of order are read by their numbers",
+                  kDefaults + "[Windows]\r\n" + ruleBlock(2, "b", kViewer, "d", 3, 4) + ruleBlock(1, "a", kEditor, "c", 1, 2),
+                  {},
+                  {MonitorRule{}, kRuleA, kRuleB},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + ruleBlock(2, "b", kViewer, "d", 3, 4)},
+        ShapeCase{"a duplicate rule key: the first counts, the spare key starts one more rule",
+                  "[Windows]\r\n1 Title = a\r\n1 Title = dup\r\n1 Filename = C:\\apps\\editor.exe\r\n1 Classname = c\r\n"
+                  "1 Style = 1\r\n1 Exstyle = 2\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"a duplicate setting: the first is read and rewritten, the second kept",
+                  "[Global]\r\npCapture = 5\r\npCapture = 6\r\n",
+                  {{&Settings::pCapture, 5}},
+                  {MonitorRule{}},
+                  "[Global]\r\npCapture = 5\r\npCapture = 6\r\n" + defaultLinesExcept({"pCapture"})},
+        ShapeCase{"a duplicate group: only the first is read and written",
+                  "[Global]\r\npTopMost = 7\r\n[global]\r\npCapture = 5\r\n",
+                  {{&Settings::pTopMost, 7}},
+                  {MonitorRule{}},
+                  "[Global]\r\npTopMost = 7\r\n" + defaultLinesExcept({"pTopMost"}) + "[global]\r\npCapture = 5\r\n"},
+        ShapeCase{"an incomplete final block is one more rule with defaults",
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) +
+                      "2 Title = b\r\n2 Filename = C:\\apps\\viewer.exe\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, rule(u"b", u"C:\\apps\\viewer.exe", u"", 0, 0)},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + ruleBlock(2, "b", kViewer, "", 0, 0)},
+        ShapeCase{"unknown keys in the rules count as keys, comments do not; both go on save",
+                  "[Windows]\r\n; note\r\n1 Title = a\r\nextra = x\r\n1 Filename = C:\\apps\\editor.exe\r\n"
+                  "1 Classname = c\r\n1 Style = 1\r\n1 Exstyle = 2\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"comments, unknown keys and groups elsewhere survive",
+                  ";top\r\nlead=1\r\n[Global]\r\n;mine\r\nextra = 5\r\npUpdate = 0\r\n[Other]\r\nk = v\r\n;  tail\r\n",
+                  {{&Settings::pUpdate, 0}},
+                  {MonitorRule{}},
+                  "; top\r\nlead = 1\r\n[Global]\r\n; mine\r\nextra = 5\r\npUpdate = 0\r\n" + defaultLinesExcept({"pUpdate"}) +
+                      "[Other]\r\nk = v\r\n;  tail\r\n"},
+        ShapeCase{"blank lines and odd spacing",
+                  "\r\n  [Global]  ignored\r\n\r\n\t pCapture\t=\t  7  \r\n \t\r\nPTOPMOST=8\r\n[Windows]\r\n\r\n"
+                  "  1 Title   =   a b  \r\n1 Filename=C:\\apps\\editor.exe\r\n\t1 Classname\t=c\r\n1 Style =   -3x\r\n"
+                  "1 Exstyle =\r\n",
+                  {{&Settings::pCapture, 7}, {&Settings::pTopMost, 8}},
+                  {MonitorRule{}, rule(u"a b", u"C:\\apps\\editor.exe", u"c", -3, 0)},
+                  "[Global]\r\npCapture = 7\r\npTopMost = 8\r\n" + defaultLinesExcept({"pCapture", "pTopMost"}) +
+                      "[Windows]\r\n" + ruleBlock(1, "a b", kEditor, "c", -3, 0)},
+        ShapeCase{"LF and CR line ends, no mark, no final line end",
+                  "[Global]\npCapture = 9\r[Windows]\n1 Title = Caf\xE9\n1 Filename = C:\\apps\\editor.exe\r"
+                  "1 Classname = c\n1 Style = 1\n1 Exstyle = 2",
+                  {{&Settings::pCapture, 9}},
+                  {MonitorRule{}, rule(u"Caf\u00E9", u"C:\\apps\\editor.exe", u"c", 1, 2)},
+                  "[Global]\r\npCapture = 9\r\n" + defaultLinesExcept({"pCapture"}) + "[Windows]\r\n" +
+                      ruleBlock(1, "Caf\xC3\xA9", kEditor, "c", 1, 2)},
+        ShapeCase{"a mark and UTF-8",
+                  "\xEF\xBB\xBF\r\n[Windows]\r\n" + ruleBlock(1, "\xE6\x97\xA5 \xF0\x9F\x98\x80", kEditor, "c", 1, 2),
+                  {},
+                  {MonitorRule{}, rule(u"\u65E5 \xD83D\xDE00", u"C:\\apps\\editor.exe", u"c", 1, 2)},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "\xE6\x97\xA5 \xF0\x9F\x98\x80", kEditor, "c", 1, 2)},
+        ShapeCase{"rules before the settings and a second rule group",
+                  "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + kDefaults + "[windows]\r\n" +
+                      ruleBlock(2, "b", kViewer, "d", 3, 4),
+                  {},
+                  {MonitorRule{}, kRuleA},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"rule keys and group in another case",
+                  "[WINDOWS]\r\n1 TITLE = a\r\n1 filename = C:\\apps\\editor.exe\r\n1 ClassName = c\r\n1 STYLE = 1\r\n"
+                  "1 exstyle = 2\r\n01 Title = not rule one\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"keys before the first group are not settings",
+                  "pCapture = 1\r\n[Global]\r\npTopMost = 2\r\n",
+                  {{&Settings::pTopMost, 2}},
+                  {MonitorRule{}},
+                  "pCapture = 1\r\n[Global]\r\npTopMost = 2\r\n" + defaultLinesExcept({"pTopMost"})}));
 
 // Text with everything that could upset the line format or the encodings.
 std::u16string randomText(std::mt19937& random) {
