@@ -94,6 +94,7 @@ bool PreferenceFile::create(const std::u16string& path) {
 }
 
 bool PreferenceFile::selectGroup(std::string_view name) {
+    index_ = {};
     enumerating_ = false;
     pendingGroup_.reset();
     group_.reset();
@@ -155,6 +156,7 @@ void PreferenceFile::removeGroup(std::string_view name) {
     const bool removedAny = kept.size() != entries_.size();
     entries_ = std::move(kept);
     if (!removedAny) return;
+    index_ = {};
     modified_ = true;
     enumerating_ = false;
     if (removedCurrentName) {
@@ -251,23 +253,44 @@ std::string PreferenceFile::format(const std::vector<Entry>& entries) {
     return out;
 }
 
+std::size_t PreferenceFile::FoldedHash::operator()(std::string_view name) const noexcept {
+    // FNV-1a over the folded bytes.
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(asciiToLower(c))) * 1099511628211u;
+    }
+    return static_cast<std::size_t>(hash);
+}
+
+bool PreferenceFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    return equalsIgnoreAsciiCase(a, b);
+}
+
 std::size_t PreferenceFile::groupBegin() const {
     return group_ ? *group_ + 1 : 0;
 }
 
 std::size_t PreferenceFile::groupEnd() const {
+    return groupIndex().end;
+}
+
+const PreferenceFile::GroupIndex& PreferenceFile::groupIndex() const {
+    if (index_.built) return index_;
     std::size_t i = groupBegin();
-    while (i < entries_.size() && entries_[i].kind != Entry::Kind::Group) ++i;
-    return i;
+    for (; i < entries_.size() && entries_[i].kind != Entry::Kind::Group; ++i) {
+        if (entries_[i].kind == Entry::Kind::Key) index_.keys.try_emplace(entries_[i].name, i);
+    }
+    index_.end = i;
+    index_.built = true;
+    return index_;
 }
 
 std::optional<std::size_t> PreferenceFile::findKey(std::string_view key) const {
     if (pendingGroup_) return std::nullopt;
-    const std::size_t end = groupEnd();
-    for (std::size_t i = groupBegin(); i < end; ++i) {
-        if (entries_[i].kind == Entry::Kind::Key && equalsIgnoreAsciiCase(entries_[i].name, key)) return i;
-    }
-    return std::nullopt;
+    const GroupIndex& index = groupIndex();
+    const auto found = index.keys.find(key);
+    if (found == index.keys.end()) return std::nullopt;
+    return found->second;
 }
 
 void PreferenceFile::setValue(std::string_view key, std::string value) {
@@ -276,6 +299,7 @@ void PreferenceFile::setValue(std::string_view key, std::string value) {
         entries_.push_back({Entry::Kind::Group, std::move(*pendingGroup_), {}});
         pendingGroup_.reset();
         group_ = entries_.size() - 1;
+        index_ = {};
     }
     if (const auto index = findKey(key)) {
         // Rewritten in the program's spelling of the name.
@@ -283,8 +307,12 @@ void PreferenceFile::setValue(std::string_view key, std::string value) {
         entries_[*index].value = std::move(value);
         return;
     }
-    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(groupEnd()),
+    // Only entries after the current group move, so its index stays right with the new key added.
+    const std::size_t end = groupEnd();
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(end),
                     Entry{Entry::Kind::Key, std::string(key), std::move(value)});
+    index_.keys.try_emplace(std::string(key), end);
+    ++index_.end;
 }
 
 void PreferenceFile::reset() {
@@ -296,6 +324,7 @@ void PreferenceFile::reset() {
     pendingGroup_.reset();
     enumerating_ = false;
     nextKeyIndex_ = 0;
+    index_ = {};
 }
 
 } // namespace zorbel

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "settings/FileStore.h"
@@ -54,8 +55,26 @@ public:
     const std::vector<Entry>& entries() const;
 
 private:
+    // The current group's keys by ASCII-folded name (the first of several of one name) and its
+    // end. Built at the first look-up in a group and kept up to date by writes, so that loading
+    // or saving a group of n keys takes time in proportion to n, not to n squared.
+    struct FoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const noexcept;
+    };
+    struct GroupIndex {
+        bool built = false;
+        std::size_t end = 0;
+        std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual> keys;
+    };
+
     std::size_t groupBegin() const; // first entry of the current group
     std::size_t groupEnd() const;   // the next group header, or the end
+    const GroupIndex& groupIndex() const;
     std::optional<std::size_t> findKey(std::string_view key) const;
     void setValue(std::string_view key, std::string value);
     void reset();
@@ -69,6 +88,7 @@ private:
     std::optional<std::string> pendingGroup_; // selected but absent: created by the first write
     bool enumerating_ = false;
     std::size_t nextKeyIndex_ = 0;
+    mutable GroupIndex index_; // dropped whenever the current group or the headers change
 };
 
 } // namespace zorbel

@@ -436,6 +436,30 @@ INSTANTIATE_TEST_SUITE_P(
                   {MonitorRule{}},
                   "pCapture = 1\r\n[Global]\r\npTopMost = 2\r\n" + defaultLinesExcept({"pTopMost"})}));
 
+// A file as large as a hundred thousand remembered windows make (about 14 MB) loads whole, and a
+// save writes back the very same bytes.
+TEST_F(SettingsFileTest, HundredThousandRulesLoadAndSaveUnchanged) {
+    constexpr int kRules = 100000;
+    const auto title = [](int n) { return "Window \xC3\xA9 " + std::to_string(n * 7919 % 100003); };
+    const auto className = [](int n) { return "Class" + std::to_string(n % 97); };
+    std::string file = std::string(kMark) + kDefaults + "[Windows]\r\n";
+    for (int n = 1; n <= kRules; ++n) {
+        file += ruleBlock(n, title(n), n % 3 ? kEditor : kViewer, className(n), n - kRules / 2, -n);
+    }
+    ASSERT_GT(file.size(), 12'000'000u);
+    loadFrom(file);
+    ASSERT_EQ(rules.size(), kRules + 1u);
+    for (const int n : {1, 2, 3, 4999, 50000, 77777, 99999, kRules}) {
+        SCOPED_TRACE(n);
+        const std::string expectedTitle = title(n);
+        EXPECT_EQ(rules[n], rule(utf8ToUtf16(expectedTitle), n % 3 ? u"C:\\apps\\editor.exe" : u"C:\\apps\\viewer.exe",
+                                 utf8ToUtf16(className(n)), n - kRules / 2, -n));
+    }
+    // The same bytes load to the same rules, so this is also the save-and-load round trip.
+    save();
+    EXPECT_TRUE(store.files[path] == file) << "the saved file differs from the loaded one";
+}
+
 // Text with everything that could upset the line format or the encodings.
 std::u16string randomText(std::mt19937& random) {
     static const std::u16string_view pieces[] = {u"a",   u"Z",      u"0",      u" ",      u"\t",     u"=",  u";",
