@@ -47,6 +47,21 @@ PreferenceFile::Entry parseLine(std::string_view line) {
     return {Kind::Key, std::string(trimRight(line.substr(0, equals))), std::string(trimLeft(line.substr(equals + 1)))};
 }
 
+// FNV-1a over the bytes with A-Z folded, as the names are compared.
+std::size_t foldedHash(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(asciiToLower(c))) * 1099511628211u;
+    // The low bits pick the slot; fold the high ones in for the 32-bit build.
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
+}
+
+// Room for `keys` keys with the table at most half full.
+std::size_t slotCountFor(std::size_t keys) {
+    std::size_t slots = 8;
+    while (slots < keys * 2) slots *= 2;
+    return slots;
+}
+
 // Like "%d" (without its undefined behaviour on overflow): optional white space and sign, then
 // decimal digits up to the first other character. Out-of-range numbers are clamped, as strtol
 // does with a 32-bit long. No digits at all gives 0.
@@ -253,19 +268,6 @@ std::string PreferenceFile::format(const std::vector<Entry>& entries) {
     return out;
 }
 
-std::size_t PreferenceFile::FoldedHash::operator()(std::string_view name) const noexcept {
-    // FNV-1a over the folded bytes.
-    std::uint64_t hash = 14695981039346656037u;
-    for (const char c : name) {
-        hash = (hash ^ static_cast<unsigned char>(asciiToLower(c))) * 1099511628211u;
-    }
-    return static_cast<std::size_t>(hash);
-}
-
-bool PreferenceFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-    return equalsIgnoreAsciiCase(a, b);
-}
-
 std::size_t PreferenceFile::groupBegin() const {
     return group_ ? *group_ + 1 : 0;
 }
@@ -276,21 +278,58 @@ std::size_t PreferenceFile::groupEnd() const {
 
 const PreferenceFile::GroupIndex& PreferenceFile::groupIndex() const {
     if (index_.built) return index_;
-    std::size_t i = groupBegin();
-    for (; i < entries_.size() && entries_[i].kind != Entry::Kind::Group; ++i) {
-        if (entries_[i].kind == Entry::Kind::Key) index_.keys.try_emplace(entries_[i].name, i);
+    const std::size_t begin = groupBegin();
+    std::size_t end = begin;
+    std::size_t keys = 0;
+    for (; end < entries_.size() && entries_[end].kind != Entry::Kind::Group; ++end) {
+        if (entries_[end].kind == Entry::Kind::Key) ++keys;
     }
-    index_.end = i;
+    index_.end = end;
+    index_.keys = 0;
+    index_.slots.assign(slotCountFor(keys), {});
+    for (std::size_t i = begin; i < end; ++i) {
+        if (entries_[i].kind == Entry::Kind::Key) addToIndex(i);
+    }
     index_.built = true;
     return index_;
+}
+
+void PreferenceFile::addToIndex(std::size_t entry) const {
+    if ((index_.keys + 1) * 2 > index_.slots.size()) {
+        // Every name in the table is different, so the old slots move without comparisons.
+        std::vector<GroupIndex::Slot> old = std::exchange(index_.slots, std::vector<GroupIndex::Slot>(index_.slots.size() * 2));
+        const std::size_t mask = index_.slots.size() - 1;
+        for (const GroupIndex::Slot& slot : old) {
+            if (slot.entry == GroupIndex::kNoEntry) continue;
+            std::size_t i = slot.hash & mask;
+            while (index_.slots[i].entry != GroupIndex::kNoEntry) i = (i + 1) & mask;
+            index_.slots[i] = slot;
+        }
+    }
+    const std::string_view name = entries_[entry].name;
+    const std::size_t hash = foldedHash(name);
+    const std::size_t mask = index_.slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        GroupIndex::Slot& slot = index_.slots[i];
+        if (slot.entry == GroupIndex::kNoEntry) {
+            slot = {hash, entry};
+            ++index_.keys;
+            return;
+        }
+        if (slot.hash == hash && equalsIgnoreAsciiCase(entries_[slot.entry].name, name)) return;
+    }
 }
 
 std::optional<std::size_t> PreferenceFile::findKey(std::string_view key) const {
     if (pendingGroup_) return std::nullopt;
     const GroupIndex& index = groupIndex();
-    const auto found = index.keys.find(key);
-    if (found == index.keys.end()) return std::nullopt;
-    return found->second;
+    const std::size_t hash = foldedHash(key);
+    const std::size_t mask = index.slots.size() - 1;
+    for (std::size_t i = hash & mask; index.slots[i].entry != GroupIndex::kNoEntry; i = (i + 1) & mask) {
+        const GroupIndex::Slot& slot = index.slots[i];
+        if (slot.hash == hash && equalsIgnoreAsciiCase(entries_[slot.entry].name, key)) return slot.entry;
+    }
+    return std::nullopt;
 }
 
 void PreferenceFile::setValue(std::string_view key, std::string value) {
@@ -311,8 +350,8 @@ void PreferenceFile::setValue(std::string_view key, std::string value) {
     const std::size_t end = groupEnd();
     entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(end),
                     Entry{Entry::Kind::Key, std::string(key), std::move(value)});
-    index_.keys.try_emplace(std::string(key), end);
     ++index_.end;
+    addToIndex(end);
 }
 
 void PreferenceFile::reset() {

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "settings/FileStore.h"
@@ -55,26 +54,27 @@ public:
     const std::vector<Entry>& entries() const;
 
 private:
-    // The current group's keys by ASCII-folded name (the first of several of one name) and its
-    // end. Built at the first look-up in a group and kept up to date by writes, so that loading
-    // or saving a group of n keys takes time in proportion to n, not to n squared.
-    struct FoldedHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const noexcept;
-    };
-    struct FoldedEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept;
-    };
+    // The current group's keys by ASCII-folded name (the first of several keys of one name) and
+    // its end. Built at the first look-up in a group and kept up to date by the writes that append
+    // to it, so that loading or saving a group of n keys takes time in proportion to n, not to n
+    // squared. An open-addressing table of entry positions: no copies of the names, and a
+    // look-up touches one slot and the entry itself.
     struct GroupIndex {
+        static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
+        struct Slot {
+            std::size_t hash = 0;
+            std::size_t entry = kNoEntry;
+        };
         bool built = false;
         std::size_t end = 0;
-        std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual> keys;
+        std::size_t keys = 0;
+        std::vector<Slot> slots; // a power of two in size, never more than half full
     };
 
     std::size_t groupBegin() const; // first entry of the current group
     std::size_t groupEnd() const;   // the next group header, or the end
     const GroupIndex& groupIndex() const;
+    void addToIndex(std::size_t entry) const; // unless a key of that name is there already
     std::optional<std::size_t> findKey(std::string_view key) const;
     void setValue(std::string_view key, std::string value);
     void reset();
