@@ -50,10 +50,11 @@ void checkLoaded(benchmark::State& state, const MonitorRules& rules) {
 void LoadSettings(benchmark::State& state) {
     test::MemoryFileStore store = storeWith(state.range(0));
     MonitorRules rules;
+    SettingsFileState fileState;
     for (auto _ : state) {
         Settings settings;
         rules.assign(1, MonitorRule{});
-        loadSettings(store, kAppData, settings, rules);
+        loadSettings(store, kAppData, settings, rules, fileState);
         benchmark::DoNotOptimize(rules.data());
     }
     checkLoaded(state, rules);
@@ -68,11 +69,12 @@ void SaveSettings(benchmark::State& state) {
     test::MemoryFileStore store = storeWith(state.range(0));
     Settings settings;
     MonitorRules rules{1};
-    loadSettings(store, kAppData, settings, rules);
+    SettingsFileState fileState;
+    loadSettings(store, kAppData, settings, rules, fileState);
     checkLoaded(state, rules);
     const std::string before = store.files[settingsFilePath(kAppData)];
     for (auto _ : state) {
-        saveSettings(store, kAppData, settings, rules);
+        saveSettings(store, kAppData, settings, rules, fileState);
     }
     if (store.files[settingsFilePath(kAppData)] != before) state.SkipWithError("the save changed the file");
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(before.size()));

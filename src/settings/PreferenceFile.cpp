@@ -96,8 +96,11 @@ bool PreferenceFile::open(const std::u16string& path) {
     std::string bytes;
     const FileAccess access = store_.readAll(path, bytes);
     if (access == FileAccess::None) return false;
-    readOnly_ = access == FileAccess::ReadOnly;
-    entries_ = parse(bytes);
+    // Part of a file would read as a file without the rest, and a save would then replace the
+    // user's file with it; it is kept as a read-only file is.
+    incomplete_ = access == FileAccess::Incomplete;
+    readOnly_ = access == FileAccess::ReadOnly || incomplete_;
+    if (!incomplete_) entries_ = parse(bytes);
     return true;
 }
 
@@ -217,6 +220,10 @@ bool PreferenceFile::isReadOnly() const {
 
 bool PreferenceFile::isModified() const {
     return modified_;
+}
+
+bool PreferenceFile::isIncomplete() const {
+    return incomplete_;
 }
 
 const std::vector<PreferenceFile::Entry>& PreferenceFile::entries() const {
@@ -358,6 +365,7 @@ void PreferenceFile::reset() {
     entries_.clear();
     path_.clear();
     readOnly_ = false;
+    incomplete_ = false;
     modified_ = false;
     group_.reset();
     pendingGroup_.reset();

@@ -47,6 +47,9 @@ public:
 
     bool isReadOnly() const;
     bool isModified() const;
+    // The file is there but could not be read whole. It is then open as an empty, read-only
+    // document: every read yields its default and close() never writes it.
+    bool isIncomplete() const;
 
     // The parsing and formatting rules, exposed for tests and fuzzing.
     static std::vector<Entry> parse(std::string_view fileBytes);
@@ -83,6 +86,7 @@ private:
     std::vector<Entry> entries_;
     std::u16string path_; // kept even when the file could not be read, so that close() can create it
     bool readOnly_ = false;
+    bool incomplete_ = false;
     bool modified_ = false;
     std::optional<std::size_t> group_;        // header of the current group; none = before the first header
     std::optional<std::string> pendingGroup_; // selected but absent: created by the first write

@@ -117,10 +117,19 @@ std::u16string settingsFilePath(std::u16string_view appData) {
     return settingsFolder(appData) + std::u16string(kFileName);
 }
 
+SettingsFileState& currentSettingsFileState() {
+    static SettingsFileState state;
+    return state;
+}
+
 void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mode, Settings& settings,
-                  MonitorRules& rules) {
+                  MonitorRules& rules, SettingsFileState& fileState) {
+    if (mode == SettingsMode::Save && fileState.keepFile) return;
     PreferenceFile file(store);
     const bool firstRun = openSettingsFile(store, appData, file);
+    // The file is then open read-only and empty: a load yields the values in memory, and
+    // nothing is written.
+    if (file.isIncomplete()) fileState.keepFile = true;
     if (mode == SettingsMode::Save || firstRun) {
         writeTo(file, store, settings, rules);
     } else {
@@ -129,13 +138,17 @@ void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mo
     (void)file.close(); // a failed write is not reported: the values in memory stay
 }
 
-void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules) {
-    syncSettings(store, appData, SettingsMode::Load, settings, rules);
+void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules,
+                  SettingsFileState& fileState) {
+    syncSettings(store, appData, SettingsMode::Load, settings, rules, fileState);
 }
 
-void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules) {
+void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules,
+                  SettingsFileState& fileState) {
+    if (fileState.keepFile) return;
     PreferenceFile file(store);
     (void)openSettingsFile(store, appData, file);
+    if (file.isIncomplete()) fileState.keepFile = true;
     writeTo(file, store, settings, rules);
     (void)file.close();
 }

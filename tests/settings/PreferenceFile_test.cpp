@@ -266,6 +266,21 @@ TEST_F(PreferenceFileTest, ReadOnlyFileIsReadButNeverWritten) {
     EXPECT_EQ(store.files[path], "k=1");
 }
 
+TEST_F(PreferenceFileTest, FileThatCannotBeReadWholeIsAnEmptyReadOnlyDocument) {
+    store.limits[path] = MemoryFileStore::Limit::ReadFails;
+    openWith("[G]\r\nk=1\r\n");
+    EXPECT_TRUE(file.isIncomplete());
+    EXPECT_TRUE(file.isReadOnly());
+    EXPECT_TRUE(file.entries().empty());
+    EXPECT_FALSE(file.selectGroup("G"));
+    EXPECT_EQ(file.readLong("k", 7), 7);
+    file.writeLong("k", 2);
+    EXPECT_TRUE(file.close());
+    EXPECT_EQ(store.mutatingCalls, 0u);
+    EXPECT_EQ(store.files[path], "[G]\r\nk=1\r\n");
+    EXPECT_FALSE(file.isIncomplete()) << "closing forgets it";
+}
+
 TEST_F(PreferenceFileTest, FailedOpenKeepsThePathSoCloseCreatesTheFile) {
     EXPECT_FALSE(file.open(path));
     EXPECT_FALSE(file.isReadOnly());

@@ -37,6 +37,7 @@ protected:
     MemoryFileStore store;
     Settings settings;
     MonitorRules rules{1};
+    SettingsFileState fileState;
 
     void SetUp() override {
         store.directories.insert(appData);
@@ -45,8 +46,8 @@ protected:
         store.files[u"C:\\apps\\editor.exe"] = "MZ program";
         store.files[u"C:\\apps\\viewer.exe"] = "MZ";
     }
-    void load() { loadSettings(store, appData, settings, rules); }
-    void save() { saveSettings(store, appData, settings, rules); }
+    void load() { loadSettings(store, appData, settings, rules, fileState); }
+    void save() { saveSettings(store, appData, settings, rules, fileState); }
     void loadFrom(std::string bytes) {
         store.files[path] = std::move(bytes);
         load();
@@ -92,7 +93,7 @@ TEST_F(SettingsFileTest, OneRuleIsWrittenAfterTheGlobalGroup) {
 
 TEST_F(SettingsFileTest, NoAppDataUsesTheDriveRoot) {
     store = MemoryFileStore{};
-    loadSettings(store, u"", settings, rules);
+    loadSettings(store, u"", settings, rules, fileState);
     EXPECT_TRUE(store.isDirectory(u"\\Zorbel!"));
     EXPECT_EQ(store.files[u"\\Zorbel!\\Zorbel!.ini"], std::string(kMark) + std::string(kDefaultGlobalGroup));
 }
@@ -129,7 +130,8 @@ TEST_P(DamagedValue, ReadsAsZeroOrKeepsTheValueWhenMissing) {
     Settings settings;
     settings.pTopMost = 1; // a missing key keeps the value in memory, not the built-in default
     MonitorRules rules;
-    loadSettings(store, u"A", settings, rules);
+    SettingsFileState fileState;
+    loadSettings(store, u"A", settings, rules, fileState);
     EXPECT_EQ(settings.*GetParam().field, GetParam().value) << GetParam().line;
 }
 
@@ -183,7 +185,7 @@ TEST_F(SettingsFileTest, ClearedRuleIsDroppedAndTheRestRenumbered) {
               std::string::npos);
     EXPECT_EQ(text.find("3 "), std::string::npos);
     MonitorRules loaded;
-    loadSettings(store, appData, settings, loaded);
+    loadSettings(store, appData, settings, loaded, fileState);
     EXPECT_EQ(loaded, (MonitorRules{MonitorRule{}, rules[1], rules[3]}));
 }
 
@@ -343,7 +345,7 @@ TEST_P(FileShape, LoadsAndSavesAsExpected) {
     }
     Settings reloaded;
     MonitorRules reloadedRules{1};
-    loadSettings(store, appData, reloaded, reloadedRules);
+    loadSettings(store, appData, reloaded, reloadedRules, fileState);
     EXPECT_EQ(reloaded, settings);
     EXPECT_EQ(reloadedRules, kept);
 }
@@ -460,6 +462,41 @@ TEST_F(SettingsFileTest, HundredThousandRulesLoadAndSaveUnchanged) {
     EXPECT_TRUE(store.files[path] == file) << "the saved file differs from the loaded one";
 }
 
+// A read that fails partway, or a file larger than the reader takes: what was read is not the
+// file, and the defaults in memory must not replace the user's settings and rules.
+TEST_F(SettingsFileTest, FileThatCannotBeReadWholeLoadsDefaultsAndIsNeverWrittenThatRun) {
+    const std::string old = std::string(kMark) + "[Global]\r\npCapture = 5\r\n[Windows]\r\n" +
+                            ruleBlock(1, "a", kEditor, "c", 1, 2);
+    store.files[path] = old;
+    store.limits[path] = MemoryFileStore::Limit::ReadFails;
+    load();
+    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(rules, MonitorRules{1});
+    EXPECT_TRUE(fileState.keepFile);
+    settings.pCapture = 6;
+    rules.push_back(rule(u"t", u"C:\\apps\\viewer.exe", u"c", 0, 0));
+    save();
+    EXPECT_EQ(store.files[path], old);
+    EXPECT_EQ(store.mutatingCalls, 0u);
+
+    // The file reads whole again (the disk recovered), but this run still holds the defaults.
+    store.limits.clear();
+    save();
+    syncSettings(store, appData, SettingsMode::Save, settings, rules, fileState);
+    EXPECT_EQ(store.files[path], old);
+    EXPECT_EQ(store.mutatingCalls, 0u);
+    EXPECT_FALSE(store.hasFile(path + u".tmp"));
+
+    // The next run reads it.
+    Settings next;
+    MonitorRules nextRules{1};
+    SettingsFileState nextState;
+    loadSettings(store, appData, next, nextRules, nextState);
+    EXPECT_EQ(next.pCapture, 5);
+    EXPECT_EQ(nextRules, (MonitorRules{MonitorRule{}, kRuleA}));
+    EXPECT_FALSE(nextState.keepFile);
+}
+
 // Text with everything that could upset the line format or the encodings.
 std::u16string randomText(std::mt19937& random) {
     static const std::u16string_view pieces[] = {u"a",   u"Z",      u"0",      u" ",      u"\t",     u"=",  u";",
@@ -507,10 +544,10 @@ TEST_F(SettingsFileTest, RandomSettingsAndRulesSurviveSaveAndLoad) {
             expectedRules.push_back(
                 {afterRoundTrip(r.title), afterRoundTrip(r.fileName), afterRoundTrip(r.className), r.style, r.exStyle});
         }
-        saveSettings(store, appData, saved, savedRules);
+        saveSettings(store, appData, saved, savedRules, fileState);
         Settings loaded;
         MonitorRules loadedRules{1};
-        loadSettings(store, appData, loaded, loadedRules);
+        loadSettings(store, appData, loaded, loadedRules, fileState);
         ASSERT_EQ(loaded, saved) << "iteration " << iteration;
         ASSERT_EQ(loadedRules, expectedRules) << "iteration " << iteration << "\n" << store.files[settingsFilePath(appData)];
     }
