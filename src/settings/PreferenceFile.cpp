@@ -304,7 +304,8 @@ const PreferenceFile::GroupIndex& PreferenceFile::groupIndex() const {
 void PreferenceFile::addToIndex(std::size_t entry) const {
     if ((index_.keys + 1) * 2 > index_.slots.size()) {
         // Every name in the table is different, so the old slots move without comparisons.
-        std::vector<GroupIndex::Slot> old = std::exchange(index_.slots, std::vector<GroupIndex::Slot>(index_.slots.size() * 2));
+        const std::size_t doubled = index_.slots.size() * 2;
+        const std::vector<GroupIndex::Slot> old = std::exchange(index_.slots, std::vector<GroupIndex::Slot>(doubled));
         const std::size_t mask = index_.slots.size() - 1;
         for (const GroupIndex::Slot& slot : old) {
             if (slot.entry == GroupIndex::kNoEntry) continue;

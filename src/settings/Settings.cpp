@@ -1,5 +1,7 @@
 #include "settings/Settings.h"
 
+#include <unordered_map>
+
 #include "settings/PreferenceFile.h"
 
 namespace zorbel {
@@ -80,13 +82,19 @@ void writeTo(PreferenceFile& file, FileStore& store, const Settings& settings, c
     file.removeGroup(kWindowsGroup);
     (void)file.selectGroup(kWindowsGroup);
     // Cleared rules and rules whose program is gone are dropped; the rest are numbered without
-    // gaps, because a load reads them by number.
+    // gaps, because a load reads them by number. Many windows share one program, and asking
+    // the file system is the slow part of a save, so each program is looked for once.
+    std::unordered_map<std::u16string, bool> programPresent;
     std::size_t number = 0;
     for (std::size_t i = 1; i < rules.size(); ++i) {
         const MonitorRule& rule = rules[i];
         if (rule.fileName.empty()) continue;
-        const auto size = store.fileSize(rule.fileName);
-        if (!size || *size < 2) continue;
+        const auto [known, firstTime] = programPresent.try_emplace(rule.fileName, false);
+        if (firstTime) {
+            const auto size = store.fileSize(rule.fileName);
+            known->second = size && *size >= 2;
+        }
+        if (!known->second) continue;
         ++number;
         file.writeString(ruleKey(number, " Title"), rule.title);
         file.writeString(ruleKey(number, " Filename"), rule.fileName);

@@ -32,6 +32,7 @@ public:
     // remove are not counted, so that the clean-up after an injected fault always runs.
     std::size_t mutatingCalls = 0;
     std::size_t failAtCall = 0; // 1-based; 0 = never fail
+    std::map<std::u16string, std::size_t> sizeQueries; // fileSize calls by path
 
     bool hasFile(const std::u16string& path) const { return files.count(path) != 0; }
 
@@ -45,6 +46,7 @@ public:
     }
 
     std::optional<std::uint64_t> fileSize(const std::u16string& path) override {
+        ++sizeQueries[path];
         const auto file = files.find(path);
         if (file == files.end()) return std::nullopt;
         return file->second.size();

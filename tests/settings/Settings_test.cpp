@@ -189,6 +189,20 @@ TEST_F(SettingsFileTest, ClearedRuleIsDroppedAndTheRestRenumbered) {
     EXPECT_EQ(loaded, (MonitorRules{MonitorRule{}, rules[1], rules[3]}));
 }
 
+TEST_F(SettingsFileTest, EachProgramIsLookedForOncePerSave) {
+    for (int n = 0; n < 3; ++n) {
+        rules.push_back(rule(u"e", u"C:\\apps\\editor.exe", u"c", n, 0));
+        rules.push_back(rule(u"g", u"C:\\apps\\gone.exe", u"c", n, 0));
+    }
+    save();
+    const std::map<std::u16string, std::size_t> once{{u"C:\\apps\\editor.exe", 1}, {u"C:\\apps\\gone.exe", 1}};
+    EXPECT_EQ(store.sizeQueries, once);
+    EXPECT_NE(store.files[path].find("3 Title = e\r\n3 Filename = C:\\apps\\editor.exe\r\n3 Classname = c\r\n"
+                                     "3 Style = 2\r\n"),
+              std::string::npos);
+    EXPECT_EQ(store.files[path].find("gone"), std::string::npos);
+}
+
 struct RuleFileCase {
     const char* label;
     std::u16string_view fileName;
