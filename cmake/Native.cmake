@@ -26,6 +26,20 @@ if(NOT ZORBEL_FUZZ)
     endforeach()
 endif()
 
+# The settings benchmark is not part of the test run: build/native/settings_bench. It times the
+# reader and writer as they ship, optimised and without the tests' sanitizers, so it compiles the
+# portable settings sources itself instead of linking the instrumented library.
+if(NOT ZORBEL_FUZZ)
+    find_package(benchmark REQUIRED)
+    file(GLOB zorbel_settings_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/settings/*.cpp)
+    list(FILTER zorbel_settings_sources EXCLUDE REGEX "_win\\.cpp$")
+    add_executable(settings_bench ${PROJECT_SOURCE_DIR}/bench/settings_bench.cpp ${zorbel_settings_sources})
+    target_include_directories(settings_bench PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_options(settings_bench PRIVATE ${zorbel_warnings} -O2)
+    target_compile_definitions(settings_bench PRIVATE NDEBUG)
+    target_link_libraries(settings_bench PRIVATE benchmark::benchmark)
+endif()
+
 set(ZORBEL_FUZZ_SECONDS 60 CACHE STRING "How long each fuzz target runs in the test suite")
 if(ZORBEL_FUZZ)
     file(GLOB zorbel_fuzzers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)

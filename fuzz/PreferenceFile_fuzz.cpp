@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Settings first;
     MonitorRules firstRules(1);
-    zorbel::loadSettings(store, kAppData, first, firstRules);
+    zorbel::SettingsFileState fileState;
+    zorbel::loadSettings(store, kAppData, first, firstRules, fileState);
     if (store.files[path] != bytes || store.mutatingCalls != 0) std::abort(); // a load only reads
 
     // A save keeps the rules whose program is a file of two bytes or more.
@@ -53,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto programSize = store.fileSize(firstRules[i].fileName);
         if (programSize && *programSize >= 2) kept.push_back(firstRules[i]);
     }
-    zorbel::saveSettings(store, kAppData, first, firstRules);
+    zorbel::saveSettings(store, kAppData, first, firstRules, fileState);
     if (store.hasFile(path + u".tmp")) std::abort();
 
     Settings second;
     for (const auto& key : zorbel::kSettingKeys) second.*key.field = -1;
     MonitorRules secondRules(1);
-    zorbel::loadSettings(store, kAppData, second, secondRules);
+    zorbel::loadSettings(store, kAppData, second, secondRules, fileState);
     if (!(second == first) || secondRules != kept) std::abort();
     return 0;
 }

@@ -11,7 +11,14 @@
 
 namespace zorbel {
 
-enum class FileAccess { ReadWrite, ReadOnly, None };
+enum class FileAccess {
+    ReadWrite,
+    ReadOnly,
+    // The file is there but could not be read whole: a read failed partway, or the file is larger
+    // than the reader takes. Its bytes must not stand for the file, nor be written over.
+    Incomplete,
+    None, // no such file, or every attempt to open it failed
+};
 
 class FileStore {
 public:
@@ -28,7 +35,8 @@ public:
 
     // Opens the file read/write (sharing read), else read-only (sharing read), else read-only
     // (sharing read and write), reads all of it into bytes and closes it again. Returns the
-    // access that was granted, or None when every attempt failed (bytes is then empty).
+    // access that was granted; Incomplete when the file opened but could not be read whole, and
+    // None when every attempt to open it failed (in both cases bytes is empty).
     [[nodiscard]] virtual FileAccess readAll(const std::u16string& path, std::string& bytes) = 0;
     // Size of an existing regular file; nullopt for a missing file or a directory.
     [[nodiscard]] virtual std::optional<std::uint64_t> fileSize(const std::u16string& path) = 0;

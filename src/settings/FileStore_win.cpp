@@ -47,19 +47,31 @@ FileAccess Win32FileStore::readAll(const std::u16string& path, std::string& byte
     if (!file) file = openForReading(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (!file) return FileAccess::None;
 
+    // Part of a file must not come back as if it were all of it: it would load as a file without
+    // the rest, and the next save would write that over the user's file.
     LARGE_INTEGER size{};
-    // Settings and language files are small; anything huge is not ours and is read as empty.
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > (64 << 20)) return access;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) > kLargestReadableFile) {
+        return FileAccess::Incomplete;
+    }
     bytes.resize(static_cast<std::size_t>(size.QuadPart));
     std::size_t total = 0;
     while (total < bytes.size()) {
         DWORD got = 0;
         if (!ReadFile(file.get(), bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &got, nullptr) ||
-            got == 0)
-            break;
+            got == 0) {
+            bytes.clear();
+            return FileAccess::Incomplete;
+        }
         total += got;
     }
-    bytes.resize(total);
+    // A file that grew while it was read (another program writing it) was not read whole either.
+    char beyond = 0;
+    DWORD got = 0;
+    if (!ReadFile(file.get(), &beyond, 1, &got, nullptr) || got != 0) {
+        bytes.clear();
+        return FileAccess::Incomplete;
+    }
     return access;
 }
 

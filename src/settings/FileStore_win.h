@@ -7,6 +7,11 @@ namespace zorbel {
 
 class Win32FileStore final : public FileStore {
 public:
+    // 100,000 remembered windows make a settings file of about 14 MB, which must load whole. The
+    // cap only keeps a file that is not ours from exhausting the 32-bit process: the parsed
+    // document takes several times the file's size. A larger file reads as Incomplete.
+    static constexpr std::uint64_t kLargestReadableFile = 64u << 20;
+
     FileAccess readAll(const std::u16string& path, std::string& bytes) override;
     std::optional<std::uint64_t> fileSize(const std::u16string& path) override;
     bool exists(const std::u16string& path) override;

@@ -47,6 +47,21 @@ PreferenceFile::Entry parseLine(std::string_view line) {
     return {Kind::Key, std::string(trimRight(line.substr(0, equals))), std::string(trimLeft(line.substr(equals + 1)))};
 }
 
+// FNV-1a over the bytes with A-Z folded, as the names are compared.
+std::size_t foldedHash(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(asciiToLower(c))) * 1099511628211u;
+    // The low bits pick the slot; fold the high ones in for the 32-bit build.
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
+}
+
+// Room for `keys` keys with the table at most half full.
+std::size_t slotCountFor(std::size_t keys) {
+    std::size_t slots = 8;
+    while (slots < keys * 2) slots *= 2;
+    return slots;
+}
+
 // Like "%d" (without its undefined behaviour on overflow): optional white space and sign, then
 // decimal digits up to the first other character. Out-of-range numbers are clamped, as strtol
 // does with a 32-bit long. No digits at all gives 0.
@@ -81,8 +96,11 @@ bool PreferenceFile::open(const std::u16string& path) {
     std::string bytes;
     const FileAccess access = store_.readAll(path, bytes);
     if (access == FileAccess::None) return false;
-    readOnly_ = access == FileAccess::ReadOnly;
-    entries_ = parse(bytes);
+    // Part of a file would read as a file without the rest, and a save would then replace the
+    // user's file with it; it is kept as a read-only file is.
+    incomplete_ = access == FileAccess::Incomplete;
+    readOnly_ = access == FileAccess::ReadOnly || incomplete_;
+    if (!incomplete_) entries_ = parse(bytes);
     return true;
 }
 
@@ -94,6 +112,7 @@ bool PreferenceFile::create(const std::u16string& path) {
 }
 
 bool PreferenceFile::selectGroup(std::string_view name) {
+    index_ = {};
     enumerating_ = false;
     pendingGroup_.reset();
     group_.reset();
@@ -155,6 +174,7 @@ void PreferenceFile::removeGroup(std::string_view name) {
     const bool removedAny = kept.size() != entries_.size();
     entries_ = std::move(kept);
     if (!removedAny) return;
+    index_ = {};
     modified_ = true;
     enumerating_ = false;
     if (removedCurrentName) {
@@ -200,6 +220,10 @@ bool PreferenceFile::isReadOnly() const {
 
 bool PreferenceFile::isModified() const {
     return modified_;
+}
+
+bool PreferenceFile::isIncomplete() const {
+    return incomplete_;
 }
 
 const std::vector<PreferenceFile::Entry>& PreferenceFile::entries() const {
@@ -256,16 +280,62 @@ std::size_t PreferenceFile::groupBegin() const {
 }
 
 std::size_t PreferenceFile::groupEnd() const {
-    std::size_t i = groupBegin();
-    while (i < entries_.size() && entries_[i].kind != Entry::Kind::Group) ++i;
-    return i;
+    return groupIndex().end;
+}
+
+const PreferenceFile::GroupIndex& PreferenceFile::groupIndex() const {
+    if (index_.built) return index_;
+    const std::size_t begin = groupBegin();
+    std::size_t end = begin;
+    std::size_t keys = 0;
+    for (; end < entries_.size() && entries_[end].kind != Entry::Kind::Group; ++end) {
+        if (entries_[end].kind == Entry::Kind::Key) ++keys;
+    }
+    index_.end = end;
+    index_.keys = 0;
+    index_.slots.assign(slotCountFor(keys), {});
+    for (std::size_t i = begin; i < end; ++i) {
+        if (entries_[i].kind == Entry::Kind::Key) addToIndex(i);
+    }
+    index_.built = true;
+    return index_;
+}
+
+void PreferenceFile::addToIndex(std::size_t entry) const {
+    if ((index_.keys + 1) * 2 > index_.slots.size()) {
+        // Every name in the table is different, so the old slots move without comparisons.
+        const std::size_t doubled = index_.slots.size() * 2;
+        const std::vector<GroupIndex::Slot> old = std::exchange(index_.slots, std::vector<GroupIndex::Slot>(doubled));
+        const std::size_t mask = index_.slots.size() - 1;
+        for (const GroupIndex::Slot& slot : old) {
+            if (slot.entry == GroupIndex::kNoEntry) continue;
+            std::size_t i = slot.hash & mask;
+            while (index_.slots[i].entry != GroupIndex::kNoEntry) i = (i + 1) & mask;
+            index_.slots[i] = slot;
+        }
+    }
+    const std::string_view name = entries_[entry].name;
+    const std::size_t hash = foldedHash(name);
+    const std::size_t mask = index_.slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        GroupIndex::Slot& slot = index_.slots[i];
+        if (slot.entry == GroupIndex::kNoEntry) {
+            slot = {hash, entry};
+            ++index_.keys;
+            return;
+        }
+        if (slot.hash == hash && equalsIgnoreAsciiCase(entries_[slot.entry].name, name)) return;
+    }
 }
 
 std::optional<std::size_t> PreferenceFile::findKey(std::string_view key) const {
     if (pendingGroup_) return std::nullopt;
-    const std::size_t end = groupEnd();
-    for (std::size_t i = groupBegin(); i < end; ++i) {
-        if (entries_[i].kind == Entry::Kind::Key && equalsIgnoreAsciiCase(entries_[i].name, key)) return i;
+    const GroupIndex& index = groupIndex();
+    const std::size_t hash = foldedHash(key);
+    const std::size_t mask = index.slots.size() - 1;
+    for (std::size_t i = hash & mask; index.slots[i].entry != GroupIndex::kNoEntry; i = (i + 1) & mask) {
+        const GroupIndex::Slot& slot = index.slots[i];
+        if (slot.hash == hash && equalsIgnoreAsciiCase(entries_[slot.entry].name, key)) return slot.entry;
     }
     return std::nullopt;
 }
@@ -276,6 +346,7 @@ void PreferenceFile::setValue(std::string_view key, std::string value) {
         entries_.push_back({Entry::Kind::Group, std::move(*pendingGroup_), {}});
         pendingGroup_.reset();
         group_ = entries_.size() - 1;
+        index_ = {};
     }
     if (const auto index = findKey(key)) {
         // Rewritten in the program's spelling of the name.
@@ -283,19 +354,25 @@ void PreferenceFile::setValue(std::string_view key, std::string value) {
         entries_[*index].value = std::move(value);
         return;
     }
-    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(groupEnd()),
+    // Only entries after the current group move, so its index stays right with the new key added.
+    const std::size_t end = groupEnd();
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(end),
                     Entry{Entry::Kind::Key, std::string(key), std::move(value)});
+    ++index_.end;
+    addToIndex(end);
 }
 
 void PreferenceFile::reset() {
     entries_.clear();
     path_.clear();
     readOnly_ = false;
+    incomplete_ = false;
     modified_ = false;
     group_.reset();
     pendingGroup_.reset();
     enumerating_ = false;
     nextKeyIndex_ = 0;
+    index_ = {};
 }
 
 } // namespace zorbel

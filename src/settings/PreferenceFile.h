@@ -47,6 +47,9 @@ public:
 
     bool isReadOnly() const;
     bool isModified() const;
+    // The file is there but could not be read whole. It is then open as an empty, read-only
+    // document: every read yields its default and close() never writes it.
+    bool isIncomplete() const;
 
     // The parsing and formatting rules, exposed for tests and fuzzing.
     static std::vector<Entry> parse(std::string_view fileBytes);
@@ -54,8 +57,27 @@ public:
     const std::vector<Entry>& entries() const;
 
 private:
+    // The current group's keys by ASCII-folded name (the first of several keys of one name) and
+    // its end. Built at the first look-up in a group and kept up to date by the writes that append
+    // to it, so that loading or saving a group of n keys takes time in proportion to n, not to n
+    // squared. An open-addressing table of entry positions: no copies of the names, and a
+    // look-up touches one slot and the entry itself.
+    struct GroupIndex {
+        static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
+        struct Slot {
+            std::size_t hash = 0;
+            std::size_t entry = kNoEntry;
+        };
+        bool built = false;
+        std::size_t end = 0;
+        std::size_t keys = 0;
+        std::vector<Slot> slots; // a power of two in size, never more than half full
+    };
+
     std::size_t groupBegin() const; // first entry of the current group
     std::size_t groupEnd() const;   // the next group header, or the end
+    const GroupIndex& groupIndex() const;
+    void addToIndex(std::size_t entry) const; // unless a key of that name is there already
     std::optional<std::size_t> findKey(std::string_view key) const;
     void setValue(std::string_view key, std::string value);
     void reset();
@@ -64,11 +86,13 @@ private:
     std::vector<Entry> entries_;
     std::u16string path_; // kept even when the file could not be read, so that close() can create it
     bool readOnly_ = false;
+    bool incomplete_ = false;
     bool modified_ = false;
     std::optional<std::size_t> group_;        // header of the current group; none = before the first header
     std::optional<std::string> pendingGroup_; // selected but absent: created by the first write
     bool enumerating_ = false;
     std::size_t nextKeyIndex_ = 0;
+    mutable GroupIndex index_; // dropped whenever the current group or the headers change
 };
 
 } // namespace zorbel

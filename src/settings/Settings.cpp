@@ -1,5 +1,7 @@
 #include "settings/Settings.h"
 
+#include <unordered_map>
+
 #include "settings/PreferenceFile.h"
 
 namespace zorbel {
@@ -80,13 +82,19 @@ void writeTo(PreferenceFile& file, FileStore& store, const Settings& settings, c
     file.removeGroup(kWindowsGroup);
     (void)file.selectGroup(kWindowsGroup);
     // Cleared rules and rules whose program is gone are dropped; the rest are numbered without
-    // gaps, because a load reads them by number.
+    // gaps, because a load reads them by number. Many windows share one program, and asking
+    // the file system is the slow part of a save, so each program is looked for once.
+    std::unordered_map<std::u16string, bool> programPresent;
     std::size_t number = 0;
     for (std::size_t i = 1; i < rules.size(); ++i) {
         const MonitorRule& rule = rules[i];
         if (rule.fileName.empty()) continue;
-        const auto size = store.fileSize(rule.fileName);
-        if (!size || *size < 2) continue;
+        const auto [known, firstTime] = programPresent.try_emplace(rule.fileName, false);
+        if (firstTime) {
+            const auto size = store.fileSize(rule.fileName);
+            known->second = size && *size >= 2;
+        }
+        if (!known->second) continue;
         ++number;
         file.writeString(ruleKey(number, " Title"), rule.title);
         file.writeString(ruleKey(number, " Filename"), rule.fileName);
@@ -117,10 +125,19 @@ std::u16string settingsFilePath(std::u16string_view appData) {
     return settingsFolder(appData) + std::u16string(kFileName);
 }
 
+SettingsFileState& currentSettingsFileState() {
+    static SettingsFileState state;
+    return state;
+}
+
 void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mode, Settings& settings,
-                  MonitorRules& rules) {
+                  MonitorRules& rules, SettingsFileState& fileState) {
+    if (mode == SettingsMode::Save && fileState.keepFile) return;
     PreferenceFile file(store);
     const bool firstRun = openSettingsFile(store, appData, file);
+    // The file is then open read-only and empty: a load yields the values in memory, and
+    // nothing is written.
+    if (file.isIncomplete()) fileState.keepFile = true;
     if (mode == SettingsMode::Save || firstRun) {
         writeTo(file, store, settings, rules);
     } else {
@@ -129,13 +146,17 @@ void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mo
     (void)file.close(); // a failed write is not reported: the values in memory stay
 }
 
-void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules) {
-    syncSettings(store, appData, SettingsMode::Load, settings, rules);
+void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules,
+                  SettingsFileState& fileState) {
+    syncSettings(store, appData, SettingsMode::Load, settings, rules, fileState);
 }
 
-void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules) {
+void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules,
+                  SettingsFileState& fileState) {
+    if (fileState.keepFile) return;
     PreferenceFile file(store);
     (void)openSettingsFile(store, appData, file);
+    if (file.isIncomplete()) fileState.keepFile = true;
     writeTo(file, store, settings, rules);
     (void)file.close();
 }

@@ -64,14 +64,27 @@ void restoreDefaultSettings(Settings& settings);
 std::u16string settingsFolder(std::u16string_view appData); // appData + "\Zorbel!\"
 std::u16string settingsFilePath(std::u16string_view appData); // folder + "Zorbel!.ini"
 
+// What one run of the program remembers about its settings file from one load or save to the next.
+struct SettingsFileState {
+    // Set once the file was found but could not be read whole. What is in memory is then not
+    // what the file holds (the defaults, at start-up), and writing it would replace the user's
+    // settings and rules; so no save of this run writes the file, even if it reads whole later.
+    bool keepFile = false;
+};
+
+// The process-wide state that goes with currentSettings().
+SettingsFileState& currentSettingsFileState();
+
 enum class SettingsMode { Load, Save };
 
 // Loads or saves the settings and the monitor rules. A load turns into a save on the first run,
 // so that the file exists with every default afterwards. Failures are silent: the values in
 // memory stay as they are.
 void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mode, Settings& settings,
-                  MonitorRules& rules);
-void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules);
-void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules);
+                  MonitorRules& rules, SettingsFileState& fileState);
+void loadSettings(FileStore& store, std::u16string_view appData, Settings& settings, MonitorRules& rules,
+                  SettingsFileState& fileState);
+void saveSettings(FileStore& store, std::u16string_view appData, const Settings& settings, const MonitorRules& rules,
+                  SettingsFileState& fileState);
 
 } // namespace zorbel

@@ -24,12 +24,14 @@ std::u16string appDataFolder() {
 
 void loadSettings() {
     Win32FileStore store;
-    syncSettings(store, appDataFolder(), SettingsMode::Load, currentSettings(), monitorRules());
+    syncSettings(store, appDataFolder(), SettingsMode::Load, currentSettings(), monitorRules(),
+                 currentSettingsFileState());
 }
 
 void saveSettings() {
     Win32FileStore store;
-    syncSettings(store, appDataFolder(), SettingsMode::Save, currentSettings(), monitorRules());
+    syncSettings(store, appDataFolder(), SettingsMode::Save, currentSettings(), monitorRules(),
+                 currentSettingsFileState());
 }
 
 namespace {

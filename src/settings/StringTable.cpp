@@ -93,7 +93,7 @@ void loadLanguage(FileStore& store, std::u16string_view workingDir, std::u16stri
     PreferenceFile file(store);
     // fileSize only looks: a missing file must stay missing.
     const std::optional<std::uint64_t> size = store.fileSize(path);
-    if (size && isLanguageFileSizeUsable(*size) && file.open(path)) {
+    if (size && isLanguageFileSizeUsable(*size) && file.open(path) && !file.isIncomplete()) {
         table.setLanguageName(languageFileName(iso639));
     }
     // Without an open file every read yields its English default.

@@ -69,7 +69,9 @@ CheckResult checkFile(const std::u16string& folder, const std::u16string& progra
     Win32FileStore store;
     const std::u16string path = settingsFilePath(folder);
     std::string bytes;
-    if (store.readAll(path, bytes) == FileAccess::None) return fail("the file is missing or cannot be opened");
+    const FileAccess access = store.readAll(path, bytes);
+    if (access == FileAccess::None) return fail("the file is missing or cannot be opened");
+    if (access == FileAccess::Incomplete) return fail("the file cannot be read whole");
     if (bytes.rfind("\xEF\xBB\xBF\r\n", 0) != 0) return fail("the file does not start with the byte-order mark and CR LF");
     if (bytes.size() < 2 || bytes.compare(bytes.size() - 2, 2, "\r\n") != 0) return fail("the last line is not ended by CR LF");
 
@@ -95,7 +97,8 @@ CheckResult checkFile(const std::u16string& folder, const std::u16string& progra
 
     Settings settings;
     MonitorRules rules(1);
-    loadSettings(store, folder, settings, rules);
+    SettingsFileState fileState;
+    loadSettings(store, folder, settings, rules, fileState);
     const std::int32_t save = settings.pUpdate;
     Settings expectedSettings;
     MonitorRules expectedRules;
@@ -124,7 +127,8 @@ void save(const std::u16string& folder, std::int32_t number, const std::u16strin
     Settings settings;
     MonitorRules rules;
     fillSave(number, program, settings, rules);
-    syncSettings(store, folder, SettingsMode::Save, settings, rules);
+    SettingsFileState fileState;
+    syncSettings(store, folder, SettingsMode::Save, settings, rules, fileState);
 }
 
 } // namespace

@@ -19,6 +19,9 @@ public:
     enum class Limit {
         ReadOnly, // opens for reading only; cannot be written, replaced or removed
         Locked,   // held open by another program without sharing: nothing at all succeeds
+        // Opens, but a read fails partway (a disk error, or a file larger than the reader
+        // takes); writes go through.
+        ReadFails,
     };
 
     std::map<std::u16string, std::string> files;
@@ -29,6 +32,7 @@ public:
     // remove are not counted, so that the clean-up after an injected fault always runs.
     std::size_t mutatingCalls = 0;
     std::size_t failAtCall = 0; // 1-based; 0 = never fail
+    std::map<std::u16string, std::size_t> sizeQueries; // fileSize calls by path
 
     bool hasFile(const std::u16string& path) const { return files.count(path) != 0; }
 
@@ -36,11 +40,13 @@ public:
         bytes.clear();
         const auto file = files.find(path);
         if (file == files.end() || limitOf(path) == Limit::Locked) return FileAccess::None;
+        if (limitOf(path) == Limit::ReadFails) return FileAccess::Incomplete;
         bytes = file->second;
         return limitOf(path) == Limit::ReadOnly ? FileAccess::ReadOnly : FileAccess::ReadWrite;
     }
 
     std::optional<std::uint64_t> fileSize(const std::u16string& path) override {
+        ++sizeQueries[path];
         const auto file = files.find(path);
         if (file == files.end()) return std::nullopt;
         return file->second.size();
@@ -57,7 +63,7 @@ public:
     }
 
     std::unique_ptr<Writer> createForWriting(const std::u16string& path) override {
-        if (injectFault() || isDirectory(path) || !parentExists(path) || limits.count(path) != 0 ||
+        if (injectFault() || isDirectory(path) || !parentExists(path) || isProtected(path) ||
             openForWriting_.count(path) != 0) {
             return nullptr;
         }
@@ -68,8 +74,8 @@ public:
 
     bool replace(const std::u16string& from, const std::u16string& to) override {
         // Like MoveFileExW: an open or protected file cannot be moved or replaced.
-        if (injectFault() || !hasFile(from) || isDirectory(to) || limits.count(from) != 0 ||
-            limits.count(to) != 0 || openForWriting_.count(from) != 0 || openForWriting_.count(to) != 0) {
+        if (injectFault() || !hasFile(from) || isDirectory(to) || isProtected(from) || isProtected(to) ||
+            openForWriting_.count(from) != 0 || openForWriting_.count(to) != 0) {
             return false;
         }
         files[to] = std::move(files[from]);
@@ -78,7 +84,7 @@ public:
     }
 
     bool remove(const std::u16string& path) override {
-        if (!hasFile(path) || limits.count(path) != 0 || openForWriting_.count(path) != 0) return false;
+        if (!hasFile(path) || isProtected(path) || openForWriting_.count(path) != 0) return false;
         files.erase(path);
         return true;
     }
@@ -119,6 +125,12 @@ private:
         const auto limit = limits.find(path);
         if (limit == limits.end()) return std::nullopt;
         return limit->second;
+    }
+
+    // Whether the file may not be written, replaced or removed.
+    bool isProtected(const std::u16string& path) const {
+        const auto limit = limitOf(path);
+        return limit == Limit::ReadOnly || limit == Limit::Locked;
     }
 
     bool parentExists(const std::u16string& path) const {

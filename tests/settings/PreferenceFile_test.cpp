@@ -213,6 +213,39 @@ TEST_F(PreferenceFileTest, EnumeratesTheKeysOfTheCurrentGroupOnly) {
     EXPECT_FALSE(file.nextKey());
 }
 
+TEST_F(PreferenceFileTest, ReadsSeeEveryEarlierWriteRemovalAndGroupChange) {
+    openWith("[A]\r\nk=1\r\nk=2\r\n[B]\r\nb=1\r\n[C]\r\nc=1\r\n");
+    ASSERT_TRUE(file.selectGroup("A"));
+    file.writeLong("n", 5);
+    EXPECT_EQ(file.readLong("N", 0), 5);
+    EXPECT_EQ(file.readLong("k", 0), 1); // the first of two keys of one name
+    file.writeLong("K", 3);
+    EXPECT_EQ(file.readLong("k", 0), 3);
+    EXPECT_EQ(file.readLong("b", -1), -1);
+    ASSERT_TRUE(file.selectGroup("B"));
+    EXPECT_EQ(file.readLong("n", -1), -1);
+    file.writeLong("n", 6);
+    EXPECT_EQ(file.readLong("n", -1), 6);
+    file.removeGroup("A");
+    EXPECT_EQ(file.readLong("n", -1), 6); // B is still current
+    EXPECT_EQ(file.readLong("b", -1), 1);
+    EXPECT_FALSE(file.selectGroup("A"));
+    EXPECT_EQ(file.readLong("n", -1), -1);
+    file.writeLong("n", 7);
+    EXPECT_EQ(file.readLong("n", -1), 7);
+    ASSERT_TRUE(file.selectGroup("C"));
+    EXPECT_EQ(file.readLong("c", -1), 1);
+    EXPECT_EQ(file.readLong("n", -1), -1);
+
+    // A key written during an enumeration is enumerated too: it joins the end of the group.
+    ASSERT_TRUE(file.examineKeys());
+    EXPECT_TRUE(file.nextKey());
+    file.writeLong("d", 1);
+    EXPECT_TRUE(file.nextKey());
+    EXPECT_FALSE(file.nextKey());
+    EXPECT_EQ(closeAndDescribe(), "[B]\nb|1\nn|6\n[C]\nc|1\nd|1\n[A]\nn|7");
+}
+
 TEST_F(PreferenceFileTest, UnmodifiedDocumentIsNotWritten) {
     openWith("k=1");
     EXPECT_EQ(file.readLong("k", 0), 1);
@@ -231,6 +264,21 @@ TEST_F(PreferenceFileTest, ReadOnlyFileIsReadButNeverWritten) {
     EXPECT_TRUE(file.close());
     EXPECT_EQ(store.mutatingCalls, 0u);
     EXPECT_EQ(store.files[path], "k=1");
+}
+
+TEST_F(PreferenceFileTest, FileThatCannotBeReadWholeIsAnEmptyReadOnlyDocument) {
+    store.limits[path] = MemoryFileStore::Limit::ReadFails;
+    openWith("[G]\r\nk=1\r\n");
+    EXPECT_TRUE(file.isIncomplete());
+    EXPECT_TRUE(file.isReadOnly());
+    EXPECT_TRUE(file.entries().empty());
+    EXPECT_FALSE(file.selectGroup("G"));
+    EXPECT_EQ(file.readLong("k", 7), 7);
+    file.writeLong("k", 2);
+    EXPECT_TRUE(file.close());
+    EXPECT_EQ(store.mutatingCalls, 0u);
+    EXPECT_EQ(store.files[path], "[G]\r\nk=1\r\n");
+    EXPECT_FALSE(file.isIncomplete()) << "closing forgets it";
 }
 
 TEST_F(PreferenceFileTest, FailedOpenKeepsThePathSoCloseCreatesTheFile) {

@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 #include "settings/DefaultSettingsFile.h"
 
+#include <algorithm>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ protected:
     MemoryFileStore store;
     Settings settings;
     MonitorRules rules{1};
+    SettingsFileState fileState;
 
     void SetUp() override {
         store.directories.insert(appData);
@@ -44,8 +46,8 @@ protected:
         store.files[u"C:\\apps\\editor.exe"] = "MZ program";
         store.files[u"C:\\apps\\viewer.exe"] = "MZ";
     }
-    void load() { loadSettings(store, appData, settings, rules); }
-    void save() { saveSettings(store, appData, settings, rules); }
+    void load() { loadSettings(store, appData, settings, rules, fileState); }
+    void save() { saveSettings(store, appData, settings, rules, fileState); }
     void loadFrom(std::string bytes) {
         store.files[path] = std::move(bytes);
         load();
@@ -91,7 +93,7 @@ TEST_F(SettingsFileTest, OneRuleIsWrittenAfterTheGlobalGroup) {
 
 TEST_F(SettingsFileTest, NoAppDataUsesTheDriveRoot) {
     store = MemoryFileStore{};
-    loadSettings(store, u"", settings, rules);
+    loadSettings(store, u"", settings, rules, fileState);
     EXPECT_TRUE(store.isDirectory(u"\\Zorbel!"));
     EXPECT_EQ(store.files[u"\\Zorbel!\\Zorbel!.ini"], std::string(kMark) + std::string(kDefaultGlobalGroup));
 }
@@ -128,7 +130,8 @@ TEST_P(DamagedValue, ReadsAsZeroOrKeepsTheValueWhenMissing) {
     Settings settings;
     settings.pTopMost = 1; // a missing key keeps the value in memory, not the built-in default
     MonitorRules rules;
-    loadSettings(store, u"A", settings, rules);
+    SettingsFileState fileState;
+    loadSettings(store, u"A", settings, rules, fileState);
     EXPECT_EQ(settings.*GetParam().field, GetParam().value) << GetParam().line;
 }
 
@@ -182,8 +185,22 @@ TEST_F(SettingsFileTest, ClearedRuleIsDroppedAndTheRestRenumbered) {
               std::string::npos);
     EXPECT_EQ(text.find("3 "), std::string::npos);
     MonitorRules loaded;
-    loadSettings(store, appData, settings, loaded);
+    loadSettings(store, appData, settings, loaded, fileState);
     EXPECT_EQ(loaded, (MonitorRules{MonitorRule{}, rules[1], rules[3]}));
+}
+
+TEST_F(SettingsFileTest, EachProgramIsLookedForOncePerSave) {
+    for (int n = 0; n < 3; ++n) {
+        rules.push_back(rule(u"e", u"C:\\apps\\editor.exe", u"c", n, 0));
+        rules.push_back(rule(u"g", u"C:\\apps\\gone.exe", u"c", n, 0));
+    }
+    save();
+    const std::map<std::u16string, std::size_t> once{{u"C:\\apps\\editor.exe", 1}, {u"C:\\apps\\gone.exe", 1}};
+    EXPECT_EQ(store.sizeQueries, once);
+    EXPECT_NE(store.files[path].find("3 Title = e\r\n3 Filename = C:\\apps\\editor.exe\r\n3 Classname = c\r\n"
+                                     "3 Style = 2\r\n"),
+              std::string::npos);
+    EXPECT_EQ(store.files[path].find("gone"), std::string::npos);
 }
 
 struct RuleFileCase {
@@ -283,6 +300,217 @@ TEST_F(SettingsFileTest, SaveFailingAtAnyCallKeepsThePreviousFileIntact) {
     }
 }
 
+// ---- Files of every shape a hand or an older program may leave ----------------------------------
+
+constexpr std::string_view kEditor = "C:\\apps\\editor.exe";
+constexpr std::string_view kViewer = "C:\\apps\\viewer.exe";
+
+// The five keys of rule n, in the program's spelling.
+std::string ruleBlock(int n, std::string_view title, std::string_view fileName, std::string_view className,
+                      std::int32_t style, std::int32_t exStyle) {
+    const std::string number = std::to_string(n);
+    return number + " Title = " + std::string(title) + "\r\n" + number + " Filename = " + std::string(fileName) +
+           "\r\n" + number + " Classname = " + std::string(className) + "\r\n" + number +
+           " Style = " + std::to_string(style) + "\r\n" + number + " Exstyle = " + std::to_string(exStyle) + "\r\n";
+}
+
+// The default key lines, in table order, without those the file already had (a save rewrites
+// those in place and appends the others to the group).
+std::string defaultLinesExcept(std::initializer_list<std::string_view> present) {
+    std::string lines;
+    std::string_view rest = kDefaultGlobalGroup.substr(std::string_view("[Global]\r\n").size());
+    while (!rest.empty()) {
+        const std::string_view line = rest.substr(0, rest.find("\r\n") + 2);
+        rest.remove_prefix(line.size());
+        const std::string_view name = line.substr(0, line.find(' '));
+        if (std::find(present.begin(), present.end(), name) == present.end()) lines += line;
+    }
+    return lines;
+}
+
+const std::string kDefaults(kDefaultGlobalGroup);
+
+struct ShapeCase {
+    const char* label;
+    std::string file;
+    std::vector<std::pair<std::int32_t Settings::*, std::int32_t>> changed; // from the defaults
+    MonitorRules rules;                                                     // as loaded, element 0 included
+    std::string saved;                                                      // after the mark
+};
+
+void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.label; }
+
+class FileShape : public SettingsFileTest, public ::testing::WithParamInterface<ShapeCase> {};
+
+TEST_P(FileShape, LoadsAndSavesAsExpected) {
+    const ShapeCase& c = GetParam();
+    loadFrom(c.file);
+    Settings expected;
+    for (const auto& [field, value] : c.changed) expected.*field = value;
+    EXPECT_EQ(settings, expected);
+    EXPECT_EQ(rules, c.rules);
+    EXPECT_EQ(store.mutatingCalls, 0u);
+    save();
+    EXPECT_EQ(store.files[path], std::string(kMark) + c.saved);
+    // What was saved loads to itself, minus the rules without a program.
+    MonitorRules kept{1};
+    for (std::size_t i = 1; i < c.rules.size(); ++i) {
+        if (!c.rules[i].fileName.empty()) kept.push_back(c.rules[i]);
+    }
+    Settings reloaded;
+    MonitorRules reloadedRules{1};
+    loadSettings(store, appData, reloaded, reloadedRules, fileState);
+    EXPECT_EQ(reloaded, settings);
+    EXPECT_EQ(reloadedRules, kept);
+}
+
+const MonitorRule kRuleA = rule(u"a", u"C:\\apps\\editor.exe", u"c", 1, 2);
+const MonitorRule kRuleB = rule(u"b", u"C:\\apps\\viewer.exe", u"d", 3, 4);
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FileShape,
+    ::testing::Values(
+        ShapeCase{"a gap in the rule numbers reads an empty rule and loses the rest",
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + ruleBlock(3, "b", kViewer, "d", 3, 4),
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"rules out of order are read by their numbers",
+                  kDefaults + "[Windows]\r\n" + ruleBlock(2, "b", kViewer, "d", 3, 4) + ruleBlock(1, "a", kEditor, "c", 1, 2),
+                  {},
+                  {MonitorRule{}, kRuleA, kRuleB},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + ruleBlock(2, "b", kViewer, "d", 3, 4)},
+        ShapeCase{"a duplicate rule key: the first counts, the spare key starts one more rule",
+                  "[Windows]\r\n1 Title = a\r\n1 Title = dup\r\n1 Filename = C:\\apps\\editor.exe\r\n1 Classname = c\r\n"
+                  "1 Style = 1\r\n1 Exstyle = 2\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"a duplicate setting: the first is read and rewritten, the second kept",
+                  "[Global]\r\npCapture = 5\r\npCapture = 6\r\n",
+                  {{&Settings::pCapture, 5}},
+                  {MonitorRule{}},
+                  "[Global]\r\npCapture = 5\r\npCapture = 6\r\n" + defaultLinesExcept({"pCapture"})},
+        ShapeCase{"a duplicate group: only the first is read and written",
+                  "[Global]\r\npTopMost = 7\r\n[global]\r\npCapture = 5\r\n",
+                  {{&Settings::pTopMost, 7}},
+                  {MonitorRule{}},
+                  "[Global]\r\npTopMost = 7\r\n" + defaultLinesExcept({"pTopMost"}) + "[global]\r\npCapture = 5\r\n"},
+        ShapeCase{"an incomplete final block is one more rule with defaults",
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) +
+                      "2 Title = b\r\n2 Filename = C:\\apps\\viewer.exe\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, rule(u"b", u"C:\\apps\\viewer.exe", u"", 0, 0)},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + ruleBlock(2, "b", kViewer, "", 0, 0)},
+        ShapeCase{"unknown keys in the rules count as keys, comments do not; both go on save",
+                  "[Windows]\r\n; note\r\n1 Title = a\r\nextra = x\r\n1 Filename = C:\\apps\\editor.exe\r\n"
+                  "1 Classname = c\r\n1 Style = 1\r\n1 Exstyle = 2\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"comments, unknown keys and groups elsewhere survive",
+                  ";top\r\nlead=1\r\n[Global]\r\n;mine\r\nextra = 5\r\npUpdate = 0\r\n[Other]\r\nk = v\r\n;  tail\r\n",
+                  {{&Settings::pUpdate, 0}},
+                  {MonitorRule{}},
+                  "; top\r\nlead = 1\r\n[Global]\r\n; mine\r\nextra = 5\r\npUpdate = 0\r\n" + defaultLinesExcept({"pUpdate"}) +
+                      "[Other]\r\nk = v\r\n;  tail\r\n"},
+        ShapeCase{"blank lines and odd spacing",
+                  "\r\n  [Global]  ignored\r\n\r\n\t pCapture\t=\t  7  \r\n \t\r\nPTOPMOST=8\r\n[Windows]\r\n\r\n"
+                  "  1 Title   =   a b  \r\n1 Filename=C:\\apps\\editor.exe\r\n\t1 Classname\t=c\r\n1 Style =   -3x\r\n"
+                  "1 Exstyle =\r\n",
+                  {{&Settings::pCapture, 7}, {&Settings::pTopMost, 8}},
+                  {MonitorRule{}, rule(u"a b", u"C:\\apps\\editor.exe", u"c", -3, 0)},
+                  "[Global]\r\npCapture = 7\r\npTopMost = 8\r\n" + defaultLinesExcept({"pCapture", "pTopMost"}) +
+                      "[Windows]\r\n" + ruleBlock(1, "a b", kEditor, "c", -3, 0)},
+        ShapeCase{"LF and CR line ends, no mark, no final line end",
+                  "[Global]\npCapture = 9\r[Windows]\n1 Title = Caf\xE9\n1 Filename = C:\\apps\\editor.exe\r"
+                  "1 Classname = c\n1 Style = 1\n1 Exstyle = 2",
+                  {{&Settings::pCapture, 9}},
+                  {MonitorRule{}, rule(u"Caf\u00E9", u"C:\\apps\\editor.exe", u"c", 1, 2)},
+                  "[Global]\r\npCapture = 9\r\n" + defaultLinesExcept({"pCapture"}) + "[Windows]\r\n" +
+                      ruleBlock(1, "Caf\xC3\xA9", kEditor, "c", 1, 2)},
+        ShapeCase{"a mark and UTF-8",
+                  "\xEF\xBB\xBF\r\n[Windows]\r\n" + ruleBlock(1, "\xE6\x97\xA5 \xF0\x9F\x98\x80", kEditor, "c", 1, 2),
+                  {},
+                  {MonitorRule{}, rule(u"\u65E5 \xD83D\xDE00", u"C:\\apps\\editor.exe", u"c", 1, 2)},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "\xE6\x97\xA5 \xF0\x9F\x98\x80", kEditor, "c", 1, 2)},
+        ShapeCase{"rules before the settings and a second rule group",
+                  "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2) + kDefaults + "[windows]\r\n" +
+                      ruleBlock(2, "b", kViewer, "d", 3, 4),
+                  {},
+                  {MonitorRule{}, kRuleA},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"rule keys and group in another case",
+                  "[WINDOWS]\r\n1 TITLE = a\r\n1 filename = C:\\apps\\editor.exe\r\n1 ClassName = c\r\n1 STYLE = 1\r\n"
+                  "1 exstyle = 2\r\n01 Title = not rule one\r\n",
+                  {},
+                  {MonitorRule{}, kRuleA, MonitorRule{}},
+                  kDefaults + "[Windows]\r\n" + ruleBlock(1, "a", kEditor, "c", 1, 2)},
+        ShapeCase{"keys before the first group are not settings",
+                  "pCapture = 1\r\n[Global]\r\npTopMost = 2\r\n",
+                  {{&Settings::pTopMost, 2}},
+                  {MonitorRule{}},
+                  "pCapture = 1\r\n[Global]\r\npTopMost = 2\r\n" + defaultLinesExcept({"pTopMost"})}));
+
+// A file as large as a hundred thousand remembered windows make (about 14 MB) loads whole, and a
+// save writes back the very same bytes.
+TEST_F(SettingsFileTest, HundredThousandRulesLoadAndSaveUnchanged) {
+    constexpr int kRules = 100000;
+    const auto title = [](int n) { return "Window \xC3\xA9 " + std::to_string(n * 7919 % 100003); };
+    const auto className = [](int n) { return "Class" + std::to_string(n % 97); };
+    std::string file = std::string(kMark) + kDefaults + "[Windows]\r\n";
+    for (int n = 1; n <= kRules; ++n) {
+        file += ruleBlock(n, title(n), n % 3 ? kEditor : kViewer, className(n), n - kRules / 2, -n);
+    }
+    ASSERT_GT(file.size(), 12'000'000u);
+    loadFrom(file);
+    ASSERT_EQ(rules.size(), kRules + 1u);
+    for (const int n : {1, 2, 3, 4999, 50000, 77777, 99999, kRules}) {
+        SCOPED_TRACE(n);
+        const std::string expectedTitle = title(n);
+        EXPECT_EQ(rules[n], rule(utf8ToUtf16(expectedTitle), n % 3 ? u"C:\\apps\\editor.exe" : u"C:\\apps\\viewer.exe",
+                                 utf8ToUtf16(className(n)), n - kRules / 2, -n));
+    }
+    // The same bytes load to the same rules, so this is also the save-and-load round trip.
+    save();
+    EXPECT_TRUE(store.files[path] == file) << "the saved file differs from the loaded one";
+}
+
+// A read that fails partway, or a file larger than the reader takes: what was read is not the
+// file, and the defaults in memory must not replace the user's settings and rules.
+TEST_F(SettingsFileTest, FileThatCannotBeReadWholeLoadsDefaultsAndIsNeverWrittenThatRun) {
+    const std::string old = std::string(kMark) + "[Global]\r\npCapture = 5\r\n[Windows]\r\n" +
+                            ruleBlock(1, "a", kEditor, "c", 1, 2);
+    store.files[path] = old;
+    store.limits[path] = MemoryFileStore::Limit::ReadFails;
+    load();
+    EXPECT_EQ(settings, Settings{});
+    EXPECT_EQ(rules, MonitorRules{1});
+    EXPECT_TRUE(fileState.keepFile);
+    settings.pCapture = 6;
+    rules.push_back(rule(u"t", u"C:\\apps\\viewer.exe", u"c", 0, 0));
+    save();
+    EXPECT_EQ(store.files[path], old);
+    EXPECT_EQ(store.mutatingCalls, 0u);
+
+    // The file reads whole again (the disk recovered), but this run still holds the defaults.
+    store.limits.clear();
+    save();
+    syncSettings(store, appData, SettingsMode::Save, settings, rules, fileState);
+    EXPECT_EQ(store.files[path], old);
+    EXPECT_EQ(store.mutatingCalls, 0u);
+    EXPECT_FALSE(store.hasFile(path + u".tmp"));
+
+    // The next run reads it.
+    Settings next;
+    MonitorRules nextRules{1};
+    SettingsFileState nextState;
+    loadSettings(store, appData, next, nextRules, nextState);
+    EXPECT_EQ(next.pCapture, 5);
+    EXPECT_EQ(nextRules, (MonitorRules{MonitorRule{}, kRuleA}));
+    EXPECT_FALSE(nextState.keepFile);
+}
+
 // Text with everything that could upset the line format or the encodings.
 std::u16string randomText(std::mt19937& random) {
     static const std::u16string_view pieces[] = {u"a",   u"Z",      u"0",      u" ",      u"\t",     u"=",  u";",
@@ -330,10 +558,10 @@ TEST_F(SettingsFileTest, RandomSettingsAndRulesSurviveSaveAndLoad) {
             expectedRules.push_back(
                 {afterRoundTrip(r.title), afterRoundTrip(r.fileName), afterRoundTrip(r.className), r.style, r.exStyle});
         }
-        saveSettings(store, appData, saved, savedRules);
+        saveSettings(store, appData, saved, savedRules, fileState);
         Settings loaded;
         MonitorRules loadedRules{1};
-        loadSettings(store, appData, loaded, loadedRules);
+        loadSettings(store, appData, loaded, loadedRules, fileState);
         ASSERT_EQ(loaded, saved) << "iteration " << iteration;
         ASSERT_EQ(loadedRules, expectedRules) << "iteration " << iteration << "\n" << store.files[settingsFilePath(appData)];
     }

@@ -331,14 +331,19 @@ TEST_F(LoadLanguageTest, FileIsLookedForOnlyUnderTheWorkingDirectoryGiven) {
     EXPECT_EQ(table.text(TextKey::lm_Exitm), u"Beenden");
 }
 
-TEST_F(LoadLanguageTest, LockedFileGivesTheDefaults) {
-    store.files[kGermanFile] = paddedTo(kGermanBody, 1000);
-    store.limits[kGermanFile] = MemoryFileStore::Limit::Locked;
-    table.set(TextKey::lm_Exitm, u"stale");
-    load();
-    EXPECT_EQ(table.languageName(), u"Default");
-    EXPECT_EQ(table.text(TextKey::lm_Exitm), u"Exit"); // the pass still fills every key
-    EXPECT_EQ(store.files.size(), 1u);
+TEST_F(LoadLanguageTest, LockedOrUnreadableFileGivesTheDefaults) {
+    for (const auto limit : {MemoryFileStore::Limit::Locked, MemoryFileStore::Limit::ReadFails}) {
+        SCOPED_TRACE(static_cast<int>(limit));
+        table = StringTable{};
+        store.files[kGermanFile] = paddedTo(kGermanBody, 1000);
+        store.limits[kGermanFile] = limit;
+        table.set(TextKey::lm_Exitm, u"stale");
+        load();
+        EXPECT_EQ(table.languageName(), u"Default");
+        EXPECT_EQ(table.text(TextKey::lm_Exitm), u"Exit"); // the pass still fills every key
+        EXPECT_EQ(store.files.size(), 1u);
+        EXPECT_EQ(store.mutatingCalls, 0u);
+    }
 }
 
 TEST_F(LoadLanguageTest, ReadOnlyFileIsStillUsed) {
