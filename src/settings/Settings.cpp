@@ -40,14 +40,17 @@ std::u16string withoutTrailingSeparators(std::u16string path) {
 
 // Opens the settings file, creating its folder when it is missing. Returns true when the file
 // does not exist yet, so that even a load writes it once.
-bool openSettingsFile(FileStore& store, std::u16string_view appData, PreferenceFile& file) {
+enum class SettingsFileOpening { Opened, Created, Unopenable };
+
+SettingsFileOpening openSettingsFile(FileStore& store, std::u16string_view appData, PreferenceFile& file) {
     const std::u16string path = settingsFilePath(appData);
-    if (file.open(path)) return false;
+    if (file.open(path)) return SettingsFileOpening::Opened;
     const std::u16string folder = withoutTrailingSeparators(settingsFolder(appData));
     if (!store.isDirectory(folder)) (void)store.createDirectory(folder);
-    if (store.exists(path)) return false;
+    // There, but held by another program without sharing: not a first run.
+    if (store.exists(path)) return SettingsFileOpening::Unopenable;
     (void)file.create(path);
-    return true;
+    return SettingsFileOpening::Created;
 }
 
 void readFrom(PreferenceFile& file, Settings& settings, MonitorRules& rules) {
@@ -134,10 +137,14 @@ void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mo
                   MonitorRules& rules, SettingsFileState& fileState) {
     if (mode == SettingsMode::Save && fileState.keepFile) return;
     PreferenceFile file(store);
-    const bool firstRun = openSettingsFile(store, appData, file);
+    const SettingsFileOpening opening = openSettingsFile(store, appData, file);
+    const bool firstRun = opening == SettingsFileOpening::Created;
     // The file is then open read-only and empty: a load yields the values in memory, and
     // nothing is written.
     if (file.isIncomplete()) fileState.keepFile = true;
+    // A file that exists but could not be opened at all at load time (locked) leaves the
+    // defaults in memory just the same: once it unlocks, a save would write them over it.
+    if (mode == SettingsMode::Load && opening == SettingsFileOpening::Unopenable) fileState.keepFile = true;
     if (mode == SettingsMode::Save || firstRun) {
         writeTo(file, store, settings, rules);
     } else {

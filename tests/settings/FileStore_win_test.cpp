@@ -356,6 +356,8 @@ TEST_F(SettingsFileTest, LockedSettingsFileLoadsDefaultsAndIsNotWritten) {
         settings.pClipboard = 0;
         syncSettings(store, appData(), SettingsMode::Save, settings, rules, fileState);
     }
+    // Unlocked again: the defaults this run loaded must still not replace the file.
+    syncSettings(store, appData(), SettingsMode::Save, settings, rules, fileState);
     EXPECT_EQ(test::readBytes(settingsPath()), content);
     EXPECT_EQ(folderNames(settingsFolderPath()), std::vector<std::wstring>{L"Zorbel!.ini"});
 }

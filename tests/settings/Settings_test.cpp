@@ -476,13 +476,20 @@ TEST_F(SettingsFileTest, HundredThousandRulesLoadAndSaveUnchanged) {
     EXPECT_TRUE(store.files[path] == file) << "the saved file differs from the loaded one";
 }
 
-// A read that fails partway, or a file larger than the reader takes: what was read is not the
-// file, and the defaults in memory must not replace the user's settings and rules.
-TEST_F(SettingsFileTest, FileThatCannotBeReadWholeLoadsDefaultsAndIsNeverWrittenThatRun) {
+// A read that fails partway, a file larger than the reader takes, or a file another program
+// holds locked at start-up: what is in memory is not the file, and the defaults must not replace
+// the user's settings and rules later in the run.
+class UnreadableSettingsFileTest : public SettingsFileTest,
+                                   public ::testing::WithParamInterface<MemoryFileStore::Limit> {};
+
+INSTANTIATE_TEST_SUITE_P(Limits, UnreadableSettingsFileTest,
+                         ::testing::Values(MemoryFileStore::Limit::ReadFails, MemoryFileStore::Limit::Locked));
+
+TEST_P(UnreadableSettingsFileTest, LoadsDefaultsAndIsNeverWrittenThatRun) {
     const std::string old = std::string(kMark) + "[Global]\r\npCapture = 5\r\n[Windows]\r\n" +
                             ruleBlock(1, "a", kEditor, "c", 1, 2);
     store.files[path] = old;
-    store.limits[path] = MemoryFileStore::Limit::ReadFails;
+    store.limits[path] = GetParam();
     load();
     EXPECT_EQ(settings, Settings{});
     EXPECT_EQ(rules, MonitorRules{1});
