@@ -21,15 +21,31 @@ constexpr UINT kZeroFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_
 struct EndTaskJob {
     HWND window;
     HWND reportTo;
+    bool useEndTask;
 };
+
+// Wine exports EndTask as a stub that aborts the calling process. There the window's process is
+// ended instead, which is what a forced EndTask comes to for a window that does not close; never
+// the program's own process, though.
+bool endTaskUsable() { return bound().EndTask && !runningUnderWine(); }
+
+bool terminateWindowProcess(HWND hwnd) {
+    DWORD processId = 0;
+    if (!GetWindowThreadProcessId(hwnd, &processId)) return false;
+    if (processId == GetCurrentProcessId()) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    const UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, processId));
+    return process && TerminateProcess(process.get(), 1);
+}
 
 DWORD WINAPI endTaskThread(LPVOID parameter) {
     const std::unique_ptr<EndTaskJob> job(static_cast<EndTaskJob*>(parameter));
     SetLastError(0);
-    if (!bound().EndTask(job->window, FALSE, TRUE)) {
-        const DWORD error = GetLastError();
-        PostMessageW(job->reportTo, kEndTaskFailedMessage, error, 0);
-    }
+    const bool ended = job->useEndTask ? bound().EndTask(job->window, FALSE, TRUE) != FALSE
+                                       : terminateWindowProcess(job->window);
+    if (!ended) PostMessageW(job->reportTo, kEndTaskFailedMessage, GetLastError(), 0);
     return 0;
 }
 
@@ -43,16 +59,12 @@ bool sendSystemCommand(HWND hwnd, UINT command) {
 }
 
 void closeForcibly(HWND hwnd) {
-    if (!bound().EndTask) {
-        reportWindowFailure(WindowChange::failure(FailedStep::SystemCall, ERROR_PROC_NOT_FOUND));
-        return;
-    }
     HWND reportTo = windowControlWindow();
     if (!reportTo) {
         reportWindowFailure(WindowChange::failure(FailedStep::SystemCall, GetLastError()));
         return;
     }
-    auto job = std::make_unique<EndTaskJob>(EndTaskJob{hwnd, reportTo});
+    auto job = std::make_unique<EndTaskJob>(EndTaskJob{hwnd, reportTo, endTaskUsable()});
     SetLastError(0);
     const UniqueKernelHandle thread(CreateThread(nullptr, 0, endTaskThread, job.get(), 0, nullptr));
     if (!thread) {

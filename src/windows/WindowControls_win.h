@@ -14,9 +14,8 @@ namespace zorbel {
 // not wait for the window, so a hung window cannot hold the program up. False when refused
 // (reported).
 bool sendSystemCommand(HWND hwnd, UINT command);
-// EndTask(window, not a shutdown, forced) on a worker thread: on a hung window the call can take
-// as long as the system gives the program (and Wine's version sends WM_CLOSE and waits). A failure
-// is reported when the worker posts it back.
+// EndTask(window, not a shutdown, forced) on a worker thread: on a hung window the call takes as
+// long as the system waits for the program. A failure is reported when the worker posts it back.
 void closeForcibly(HWND hwnd);
 // Moves the window so that its left border lies just off the left edge of the primary monitor and
 // its top edge at 0, keeping its size and its place in the Z-order.

@@ -1,7 +1,8 @@
 // A second process with one top-level window, for the tests that act on other programs' windows:
-//   windowhost_win TITLE [STYLE [EXSTYLE]]      (styles in hexadecimal)
+//   windowhost_win TITLE [STYLE [EXSTYLE [refuse-zorder]]]      (styles in hexadecimal)
 // The window's class is "ZorbelHostWindow". Posting it kHangMessage blocks its thread for good, as
-// a hung program's; the test ends the process when done. It counts the wheel and middle-button
+// a hung program's; the test ends the process when done. With refuse-zorder the window turns every
+// Z-order change down in WM_WINDOWPOSCHANGING (SetWindowPos still returns success). It counts the wheel and middle-button
 // messages it receives and answers kCountMessage with them (wheel count in the low word, middle
 // clicks in the high word).
 #include <windows.h>
@@ -14,6 +15,7 @@ constexpr UINT kHangMessage = WM_APP + 1;
 constexpr UINT kCountMessage = WM_APP + 2;
 constexpr wchar_t kClassName[] = L"ZorbelHostWindow";
 
+bool refuseZOrder = false;
 LRESULT wheelCount = 0;
 LRESULT middleCount = 0;
 
@@ -30,6 +32,9 @@ LRESULT CALLBACK hostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_MBUTTONDOWN:
         ++middleCount;
         return 0;
+    case WM_WINDOWPOSCHANGING:
+        if (refuseZOrder) reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOZORDER;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -44,6 +49,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     const DWORD style = argc > 2 ? static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 16)) : WS_OVERLAPPEDWINDOW;
     const DWORD exStyle = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 16)) : WS_EX_APPWINDOW;
+    refuseZOrder = argc > 4 && std::wcscmp(argv[4], L"refuse-zorder") == 0;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = hostWindowProc;

@@ -30,10 +30,14 @@ inline std::wstring besideThisProgram(const wchar_t* name) {
 // windowhost_win.exe with one window; the process is ended when the object goes.
 class HostWindow {
 public:
-    explicit HostWindow(const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = WS_EX_APPWINDOW) {
+    enum class ZOrder { Accepted, Refused };
+
+    explicit HostWindow(const std::wstring& title, DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = WS_EX_APPWINDOW,
+                        ZOrder zOrder = ZOrder::Accepted) {
         wchar_t styles[64]{};
         swprintf(styles, 64, L" %lx %lx", static_cast<unsigned long>(style), static_cast<unsigned long>(exStyle));
         std::wstring command = L"\"" + program() + L"\" \"" + title + L"\"" + styles;
+        if (zOrder == ZOrder::Refused) command += L" refuse-zorder";
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION info{};
