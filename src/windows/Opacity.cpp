@@ -37,8 +37,7 @@ WheelDirection wheelDirection(std::uint32_t mouseData) {
 }
 
 int wheelStepPercent(std::optional<std::uint8_t> currentAlpha, WheelDirection direction) {
-    if (!currentAlpha || *currentAlpha == 0) return kOpaquePercent;
-    int alpha = *currentAlpha;
+    int alpha = (!currentAlpha || *currentAlpha == 0) ? kAlphaOpaque : *currentAlpha;
     switch (direction) {
     case WheelDirection::Forward:
         alpha += kForwardAlphaStep;

@@ -36,9 +36,11 @@ enum class WheelDirection {
 WheelDirection wheelDirection(std::uint32_t mouseData);
 
 // The level that one wheel step applies. currentAlpha is what GetLayeredWindowAttributes gave:
-// nothing (or 0) when the window has no constant alpha, which counts as opaque and takes no step.
-// Otherwise Forward adds 10 (up to 255) and Backward takes away 5 (down to 5); the alpha is then
-// turned into a percentage, so repeated steps drift by the truncation.
+// nothing (or 0) when the window has no constant alpha, which counts as opaque (255). Forward adds
+// 10 (up to 255) and Backward takes away 5 (down to 5); the alpha is then turned into a
+// percentage, so repeated steps drift by the truncation. The step is taken from 255 as from any
+// other alpha: were it skipped, a window that is not translucent yet could never become so, since
+// 100 % removes the layered style and the next step would again find no alpha.
 int wheelStepPercent(std::optional<std::uint8_t> currentAlpha, WheelDirection direction);
 
 // Several steps in a row over one window, each starting from what the previous one applied, as

@@ -63,10 +63,13 @@ TEST(Opacity, WheelDirectionIsTheSignOfTheHighWord) {
     for (const auto& c : cases) EXPECT_EQ(wheelDirection(c.mouseData), c.direction) << std::hex << c.mouseData;
 }
 
-TEST(Opacity, WheelStepFromAWindowWithoutAlphaChangesNothing) {
-    for (const WheelDirection direction : {WheelDirection::Forward, WheelDirection::Backward, WheelDirection::None}) {
-        EXPECT_EQ(wheelStepPercent(std::nullopt, direction), 100);
-        EXPECT_EQ(wheelStepPercent(std::uint8_t{0}, direction), 100);
+TEST(Opacity, AWindowWithoutAlphaCountsAsOpaque) {
+    for (const std::optional<std::uint8_t> none : {std::optional<std::uint8_t>{}, std::optional<std::uint8_t>{0}}) {
+        EXPECT_EQ(wheelStepPercent(none, WheelDirection::Forward), 100);
+        EXPECT_EQ(wheelStepPercent(none, WheelDirection::None), 100);
+        // 250 is 98 %: the first backward step makes an opaque window translucent.
+        EXPECT_EQ(wheelStepPercent(none, WheelDirection::Backward), 98);
+        EXPECT_EQ(wheelStepPercent(none, WheelDirection::Backward), wheelStepPercent(std::uint8_t{255}, WheelDirection::Backward));
     }
 }
 
@@ -139,7 +142,7 @@ TEST(Opacity, StepsInARowMatchOneStepAtATime) {
         {D::Forward},
         {D::Backward, D::Backward, D::Backward},
         {D::Forward, D::Forward, D::Backward, D::Forward},
-        // Once fully opaque the window has no alpha to read: the following steps take none.
+        // Once fully opaque the window has no alpha to read; the following steps start from 255.
         {D::Forward, D::Forward, D::Forward, D::Backward, D::Backward},
         std::vector<D>(40, D::Backward),
     };
@@ -156,9 +159,9 @@ TEST(Opacity, StepsInARowMatchOneStepAtATime) {
             EXPECT_EQ(wheelStepsPercent(start, sequence), percent);
         }
     }
-    // After reaching 100 % the next backward step is lost, as it is when taken one by one.
+    // Up to 100 % and back down: the backward step starts from opaque.
     const D upThenDown[] = {D::Forward, D::Backward};
-    EXPECT_EQ(wheelStepsPercent(std::uint8_t{250}, upThenDown), 100);
+    EXPECT_EQ(wheelStepsPercent(std::uint8_t{250}, upThenDown), 98);
     EXPECT_EQ(wheelStepsPercent(std::uint8_t{127}, {}), 49);
     EXPECT_EQ(wheelStepsPercent(std::nullopt, {}), 100);
 }
