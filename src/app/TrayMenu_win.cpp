@@ -72,9 +72,9 @@ void listWindow(TrayMenuBuilder& builder, MonitorPass& monitor, HWND hwnd) {
     if (!hwnd) return;
     const WindowFacts facts = gatherFacts(hwnd);
     if (!isListableWindow(facts) || !answersInTime(hwnd)) return;
-    const MonitorPass::Result monitored = monitor.repin(hwnd, facts.style, facts.exStyle);
 
     HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
+    const MonitorPass::Result monitored = monitor.repin(hwnd, facts.style, facts.exStyle, coreChild);
     builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
     if (builder.updateTitle(readTitle(hwnd))) {
         MenuEntry* header = builder.currentHeader();

@@ -99,8 +99,9 @@ bool disableMonitor(HWND hwnd) {
 
 MonitorPass::MonitorPass() : active_(hasActiveRules(monitorRules())) {}
 
-const std::u16string& MonitorPass::programPath(HWND hwnd) {
-    const DWORD processId = programProcessId(hwnd);
+const std::u16string& MonitorPass::programPath(HWND programWindow) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(programWindow, &processId);
     for (const auto& [id, path] : paths_)
         if (id == processId) return path;
     ++pathsRead_;
@@ -108,11 +109,12 @@ const std::u16string& MonitorPass::programPath(HWND hwnd) {
     return paths_.back().second;
 }
 
-MonitorPass::Result MonitorPass::repin(HWND hwnd, DWORD style, DWORD exStyle) {
+MonitorPass::Result MonitorPass::repin(HWND hwnd, DWORD style, DWORD exStyle, HWND coreChild) {
     if (!active_) return {};
     const MonitorWindowFacts facts{readClassName(hwnd), static_cast<std::int32_t>(style),
                                    static_cast<std::int32_t>(exStyle)};
-    ProgramPathSource path([this, hwnd] { return programPath(hwnd); });
+    HWND programWindow = coreChild ? coreChild : hwnd;
+    ProgramPathSource path([this, programWindow] { return programPath(programWindow); });
     if (findMonitorRule(monitorRules(), facts, path) == 0) return {};
     if (exStyle & WS_EX_TOPMOST) return {true, false};
     // From the timer: the window must not take the focus from whatever the user is doing.
@@ -129,7 +131,8 @@ MonitorPass::Result MonitorPass::repin(HWND hwnd, DWORD style, DWORD exStyle) {
 bool repinMonitoredWindow(HWND hwnd) {
     MonitorPass pass;
     return pass.repin(hwnd, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
-                      static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)))
+                      static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)),
+                      FindWindowExW(hwnd, nullptr, kCoreWindowClass, nullptr))
         .monitored;
 }
 

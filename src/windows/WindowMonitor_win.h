@@ -41,14 +41,16 @@ public:
         bool monitored = false; // a rule matches: the menu offers "Disable Monitor"
         bool pinned = false;    // the window was given its TopMost state back just now
     };
-    // style and exStyle as the rebuild read them. A matching window without WS_EX_TOPMOST is pinned
-    // without being activated; a failure is reported once per window, not at every rebuild.
-    Result repin(HWND hwnd, DWORD style, DWORD exStyle);
+    // style, exStyle and the "Windows.UI.Core.CoreWindow" child (or null) as the rebuild read them;
+    // looking the child up again would double the monitor's cost under Wine. A matching window
+    // without WS_EX_TOPMOST is pinned without being activated; a failure is reported once per
+    // window, not at every rebuild.
+    Result repin(HWND hwnd, DWORD style, DWORD exStyle, HWND coreChild);
 
     int pathsRead() const { return pathsRead_; }
 
 private:
-    const std::u16string& programPath(HWND hwnd);
+    const std::u16string& programPath(HWND programWindow);
 
     bool active_;
     int pathsRead_ = 0;
