@@ -218,8 +218,7 @@ TEST_F(WindowMonitorWin, CloseForciblyOnAHungWindowDoesNotHoldTheProgramUp) {
     const double elapsed = test::millisecondsSince(start);
     std::printf("Close Forcibly on a hung window returned after %.0f ms\n", elapsed);
     EXPECT_LT(elapsed, 1000.0);
-    const bool ended = host.ended(3000);
-    std::printf("the hung program %s within 3 s\n", ended ? "ended" : "did not end");
+    EXPECT_TRUE(host.ended(3000));
 }
 
 } // namespace
