@@ -25,17 +25,12 @@ struct EndTaskJob {
 };
 
 // Wine exports EndTask as a stub that aborts the calling process. There the window's process is
-// ended instead, which is what a forced EndTask comes to for a window that does not close; never
-// the program's own process, though.
+// ended instead, which is what a forced EndTask comes to for a window that does not close.
 bool endTaskUsable() { return bound().EndTask && !runningUnderWine(); }
 
 bool terminateWindowProcess(HWND hwnd) {
     DWORD processId = 0;
     if (!GetWindowThreadProcessId(hwnd, &processId)) return false;
-    if (processId == GetCurrentProcessId()) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return false;
-    }
     const UniqueKernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, processId));
     return process && TerminateProcess(process.get(), 1);
 }
@@ -59,6 +54,13 @@ bool sendSystemCommand(HWND hwnd, UINT command) {
 }
 
 void closeForcibly(HWND hwnd) {
+    // The menu lists the program's own tool windows too; ending their task would end the program
+    // without its exit routine (and leave its tray icon behind).
+    DWORD processId = 0;
+    if (GetWindowThreadProcessId(hwnd, &processId) && processId == GetCurrentProcessId()) {
+        reportWindowFailure(WindowChange::failure(FailedStep::SystemCall, ERROR_ACCESS_DENIED));
+        return;
+    }
     HWND reportTo = windowControlWindow();
     if (!reportTo) {
         reportWindowFailure(WindowChange::failure(FailedStep::SystemCall, GetLastError()));

@@ -16,6 +16,7 @@ namespace zorbel {
 bool sendSystemCommand(HWND hwnd, UINT command);
 // EndTask(window, not a shutdown, forced) on a worker thread: on a hung window the call takes as
 // long as the system waits for the program. A failure is reported when the worker posts it back.
+// A window of the program's own process is refused (access denied).
 void closeForcibly(HWND hwnd);
 // Moves the window so that its left border lies just off the left edge of the primary monitor and
 // its top edge at 0, keeping its size and its place in the Z-order.
