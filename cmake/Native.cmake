@@ -61,3 +61,13 @@ if(ZORBEL_FUZZ)
         set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz)
     endforeach()
 endif()
+
+# Benchmarks of portable code, optimised and without sanitizers; built, never run by the tests.
+find_package(benchmark QUIET)
+if(benchmark_FOUND AND NOT ZORBEL_FUZZ)
+    add_executable(wheel_hook_bench ${PROJECT_SOURCE_DIR}/bench/wheel_hook_bench.cpp
+        ${PROJECT_SOURCE_DIR}/src/windows/WheelHook.cpp ${PROJECT_SOURCE_DIR}/src/windows/Opacity.cpp)
+    target_include_directories(wheel_hook_bench PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(wheel_hook_bench PRIVATE ${zorbel_warnings} -O2)
+    target_link_libraries(wheel_hook_bench PRIVATE benchmark::benchmark)
+endif()

@@ -3,6 +3,7 @@
 #include "app/MenuCommand.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
+#include "windows/WindowControls_win.h"
 
 namespace zorbel {
 
@@ -17,6 +18,22 @@ void executeMenuCommand(UINT identifier) {
         break;
     case MenuCommand::RunAtStartUp:
         startupFolderOperation(false, true);
+        break;
+    case MenuCommand::ToggleTransparencyMode:
+    case MenuCommand::SetOpacity:
+    case MenuCommand::CloseGracefully:
+    case MenuCommand::CloseForcibly:
+    case MenuCommand::Zero:
+    case MenuCommand::Restore:
+    case MenuCommand::Minimise:
+    case MenuCommand::Maximise:
+    case MenuCommand::MoveToBottom:
+    case MenuCommand::DisableTopMost:
+    case MenuCommand::MoveToTop:
+    case MenuCommand::EnableTopMost:
+    case MenuCommand::EnableMonitor:
+    case MenuCommand::DisableMonitor:
+        runWindowCommand(entry->command, entry->window, entry->level);
         break;
     default:
         // The remaining commands belong to features that are not part of this build yet.

@@ -14,6 +14,7 @@
 #include "app/Notifications_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
+#include "windows/WheelTransparency_win.h"
 
 namespace zorbel {
 namespace {
@@ -114,6 +115,7 @@ void relaunchElevated() {
 }
 
 void exitRoutine() {
+    endWheelTransparencyMode();
     if (const auto deregister = bound().DeregisterShellHookWindow; deregister && coreWindow())
         deregister(coreWindow());
     releaseInstanceMutex();

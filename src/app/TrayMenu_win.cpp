@@ -12,6 +12,8 @@
 #include "app/WindowEligibility.h"
 #include "app/WindowIcons_win.h"
 #include "settings/StringTable.h"
+#include "windows/WheelTransparency_win.h"
+#include "windows/WindowMonitor_win.h"
 
 namespace zorbel {
 namespace {
@@ -66,12 +68,13 @@ std::u16string readTitle(HWND hwnd) {
     return windowMenuTitle(length > 0 ? fromWide(buffer, static_cast<std::size_t>(length)) : std::u16string());
 }
 
-void listWindow(TrayMenuBuilder& builder, HWND hwnd) {
+void listWindow(TrayMenuBuilder& builder, MonitorPass& monitor, HWND hwnd) {
     if (!hwnd) return;
     const WindowFacts facts = gatherFacts(hwnd);
     if (!isListableWindow(facts) || !answersInTime(hwnd)) return;
 
     HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
+    const MonitorPass::Result monitored = monitor.repin(hwnd, facts.style, facts.exStyle, coreChild);
     builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
     if (builder.updateTitle(readTitle(hwnd))) {
         MenuEntry* header = builder.currentHeader();
@@ -79,8 +82,8 @@ void listWindow(TrayMenuBuilder& builder, HWND hwnd) {
         header->icons = makeWindowIcons(hwnd, reinterpret_cast<HWND>(header->coreWindow), metrics.width,
                                         metrics.height);
     }
-    const bool topMost = (facts.exStyle & WS_EX_TOPMOST) != 0;
-    builder.endWindow(topMost, false);
+    const bool topMost = (facts.exStyle & WS_EX_TOPMOST) != 0 || monitored.pinned;
+    builder.endWindow(topMost, monitored.monitored);
 }
 
 BOOL CALLBACK collectWindow(HWND hwnd, LPARAM parameter) noexcept {
@@ -192,9 +195,11 @@ void rebuildTrayMenu() {
 
     TrayMenuBuilder builder(commandTable, strings());
     builder.begin();
-    for (HWND hwnd : topLevelWindows()) listWindow(builder, hwnd);
+    MonitorPass monitor;
+    for (HWND hwnd : topLevelWindows()) listWindow(builder, monitor, hwnd);
 
     ToolsFacts tools;
+    tools.transparencyHookInstalled = wheelTransparencyOn();
     tools.displayDevices = displayDevices();
     tools.offerRunAtStartUp = !runsFromStartupFolder();
     tools.offerRunAsAdministrator = !isProcessElevated();
