@@ -1,0 +1,72 @@
+#include "app/Hotkeys_win.h"
+
+#include "app/BoundFunctions_win.h"
+#include "app/CoreServices.h"
+#include "capture/RegionCaptureHotkey.h"
+#include "settings/Settings.h"
+#include "windows/TopMostHotkey.h"
+
+namespace zorbel {
+namespace {
+
+// RegisterHotKey wants an application's identifiers in 0x0000-0xBFFF; the range of global atoms
+// (0xC000-0xFFFF) is reserved for shared DLLs.
+constexpr int kCaptureHotkeyId = 1;
+constexpr int kTopMostHotkeyId = 2;
+
+class CoreWindowHotkeys : public HotkeyRegistrar {
+public:
+    bool registerCombination(Hotkey hotkey, HotkeyCombination combination) override {
+        SetLastError(0);
+        if (RegisterHotKey(core::window(), hotkeyIdentifier(hotkey), combination.modifiers, combination.virtualKey))
+            return true;
+        // 1409 (ERROR_HOTKEY_ALREADY_REGISTERED) when another program holds the combination.
+        core::reportSystemError(GetLastError());
+        return false;
+    }
+    void unregister(Hotkey hotkey) override { UnregisterHotKey(core::window(), hotkeyIdentifier(hotkey)); }
+};
+
+CoreWindowHotkeys registrar;
+
+// The top-level window under the mouse cursor, not the foreground window.
+HWND rootWindowUnderCursor() {
+    const BoundFunctions& f = bound();
+    POINT cursor{};
+    HWND under = nullptr;
+    if (f.GetPhysicalCursorPos && f.WindowFromPhysicalPoint) {
+        if (f.GetPhysicalCursorPos(&cursor)) under = f.WindowFromPhysicalPoint(cursor);
+    } else if (GetCursorPos(&cursor)) {
+        under = WindowFromPoint(cursor);
+    }
+    return under ? GetAncestor(under, GA_ROOT) : nullptr;
+}
+
+void toggleTopMostUnderCursor() {
+    HWND root = rootWindowUnderCursor();
+    (void)toggleTopMostFromHotkey(root);
+    // Whatever the outcome, so that the user sees which window was meant.
+    FlashWindow(root, TRUE);
+    core::notificationSound();
+}
+
+} // namespace
+
+int hotkeyIdentifier(Hotkey hotkey) { return hotkey == Hotkey::Capture ? kCaptureHotkeyId : kTopMostHotkeyId; }
+
+void registerStartupHotkeys() { registerStartupHotkeys(currentSettings(), registrar); }
+
+void onHotkey(WPARAM identifier) {
+    if (identifier == static_cast<WPARAM>(kCaptureHotkeyId)) toggleRegionCaptureFromHotkey();
+    if (identifier == static_cast<WPARAM>(kTopMostHotkeyId)) toggleTopMostUnderCursor();
+}
+
+std::int32_t changeHotkeyCombination(Hotkey hotkey, std::int32_t value) {
+    return changeHotkeyCombination(hotkey, value, currentSettings(), registrar);
+}
+
+void switchHotkey(Hotkey hotkey, bool on) { switchHotkey(hotkey, on, currentSettings(), registrar); }
+
+void restoreDefaultHotkeys() { restoreDefaultHotkeys(currentSettings(), registrar); }
+
+} // namespace zorbel
