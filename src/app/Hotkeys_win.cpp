@@ -44,9 +44,10 @@ HWND rootWindowUnderCursor() {
 
 void toggleTopMostUnderCursor() {
     HWND root = rootWindowUnderCursor();
-    (void)toggleTopMostFromHotkey(root);
-    // Whatever the outcome, so that the user sees which window was meant.
-    FlashWindow(root, TRUE);
+    // FlashWindow sends the window WM_NCACTIVATE and waits for it: a window that failed the
+    // responsiveness test would block the program for as long as it hangs. Only a window that
+    // was changed is flashed; a failure has shown its balloon.
+    if (toggleTopMostFromHotkey(root)) FlashWindow(root, TRUE);
     core::notificationSound();
 }
 
