@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "WinTestSupport.h"
@@ -227,6 +228,65 @@ TEST_F(MonitoredWindowsTest, CopiesSelectedOrAllRows) {
     EXPECT_EQ(clipboardText(), L"");
     // Copying changes no rule.
     EXPECT_EQ(monitorRules().size(), 4u);
+}
+
+TEST_F(MonitoredWindowsTest, DarkTitleBarGivesTheListDarkColours) {
+    BOOL dark = TRUE;
+    const auto setAttribute = bound().DwmSetWindowAttribute;
+    const bool darkTitle = setAttribute && setAttribute(window_, 20, &dark, sizeof(dark)) == S_OK;
+    UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window_, WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(list_)));
+    if (!darkTitle) {
+        EXPECT_NE(GetBkColor(dc.get()), 0xDDDDDDu);
+        return;
+    }
+    EXPECT_EQ(GetBkColor(dc.get()), 0xDDDDDDu);
+    EXPECT_EQ(GetTextColor(dc.get()), 0u);
+    LOGBRUSH colour{};
+    ASSERT_NE(brush, nullptr);
+    ASSERT_NE(GetObjectW(brush, sizeof(colour), &colour), 0);
+    EXPECT_EQ(colour.lbColor, 0xDDDDDDu);
+}
+
+BOOL CALLBACK findPopupMenu(HWND hwnd, LPARAM parameter) noexcept {
+    wchar_t className[16]{};
+    GetClassNameW(hwnd, className, 16);
+    if (std::wstring(className) != L"#32768" || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(parameter) = hwnd;
+    return FALSE;
+}
+
+TEST_F(MonitoredWindowsTest, RightClickOnTheListShowsTheContextMenu) {
+    // The menu is modal: a second thread reads it while it is open, then closes it.
+    std::vector<std::wstring> items;
+    std::vector<UINT> ids;
+    std::thread reader([&] {
+        HWND popup = nullptr;
+        const ULONGLONG end = GetTickCount64() + 5000;
+        while (!popup && GetTickCount64() < end) {
+            EnumWindows(findPopupMenu, reinterpret_cast<LPARAM>(&popup));
+            Sleep(20);
+        }
+        if (!popup) return;
+        Sleep(100);
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64]{};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            items.emplace_back(text);
+            ids.push_back(GetMenuItemID(menu, i));
+        }
+        PostMessageW(window_, WM_CANCELMODE, 0, 0);
+        EndMenu();
+    });
+    RECT rect{};
+    GetWindowRect(list_, &rect);
+    SendMessageW(window_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list_), MAKELPARAM(rect.left + 10, rect.top + 10));
+    reader.join();
+    EXPECT_EQ(items, (std::vector<std::wstring>{L"Copy Row\tCtrl+C", L"Copy All\tCtrl+A", L"", L"Remove\tDelete"}));
+    EXPECT_EQ(ids, (std::vector<UINT>{1, 2, 0, 3}));
+    EXPECT_EQ(monitorRules().size(), 4u) << "closing the menu runs nothing";
 }
 
 TEST_F(MonitoredWindowsTest, RefreshShowsRulesChangedElsewhere) {
