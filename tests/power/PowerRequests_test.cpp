@@ -2,33 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorbel {
 namespace {
 
-// Hands out handles 101, 102, ... and keeps track of which are open and which are set; any call
-// can be made to fail with a chosen error.
+// Hands out handles 101, 102, ... and tracks which are open and which are set; each call can be
+// made to fail with a chosen error.
 class FakePower : public PowerFunctions {
 public:
     PowerCall create(std::u16string_view reason, PowerHandle& handle) override {
         log.push_back("create");
-        reasons.emplace_back(reason);
+        lastReason = reason;
         if (createError) return PowerCall::failure(createError);
         handle = nextHandle++;
         open.insert(handle);
         return PowerCall::success();
     }
     PowerCall set(PowerHandle handle, PowerRequestType type) override {
-        log.push_back("set " + std::to_string(handle) + " " + std::to_string(static_cast<int>(type)));
-        if (failSetOf == static_cast<int>(type)) return PowerCall::failure(setError);
+        log.push_back("set " + std::to_string(handle) + " " + std::to_string(int(type)));
+        if (failSetOf == int(type)) return PowerCall::failure(setError);
         active.insert({handle, type});
         return PowerCall::success();
     }
     PowerCall clear(PowerHandle handle, PowerRequestType type) override {
-        log.push_back("clear " + std::to_string(handle) + " " + std::to_string(static_cast<int>(type)));
+        log.push_back("clear " + std::to_string(handle) + " " + std::to_string(int(type)));
         if (clearError) return PowerCall::failure(clearError);
         active.erase({handle, type});
         return PowerCall::success();
@@ -41,190 +43,136 @@ public:
     }
 
     std::vector<std::string> log;
-    std::vector<std::u16string> reasons;
+    std::u16string lastReason;
     std::set<PowerHandle> open;
     std::set<std::pair<PowerHandle, PowerRequestType>> active;
     PowerHandle nextHandle = 101;
-    std::uint32_t createError = 0;
+    std::uint32_t createError = 0, setError = 0, clearError = 0, closeError = 0;
     int failSetOf = -1;
-    std::uint32_t setError = 0;
-    std::uint32_t clearError = 0;
-    std::uint32_t closeError = 0;
 };
 
 constexpr auto kDisplay = PowerRequestType::Display;
 constexpr auto kSystem = PowerRequestType::System;
 constexpr auto kAway = PowerRequestType::AwayMode;
 
-struct Held {
-    bool display, system, away;
-    bool operator==(const Held&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Held& h) {
-    return out << "{" << h.display << h.system << h.away << "}";
-}
-Held heldOf(const PowerRequests& requests) {
-    return {requests.held(kDisplay), requests.held(kSystem), requests.held(kAway)};
+// Held slots as "DSA" letters, "-" for an empty one.
+std::string held(const PowerRequests& requests) {
+    return std::string(requests.held(kDisplay) ? "D" : "-") + (requests.held(kSystem) ? "S" : "-") +
+           (requests.held(kAway) ? "A" : "-");
 }
 
-TEST(PowerRequests, ReasonNamesTheUser) {
-    EXPECT_EQ(powerRequestReason(u"alice"), u"Zorbel! user alice requested this power management change.");
-    EXPECT_EQ(powerRequestReason(u""), u"Zorbel! user  requested this power management change.");
+std::vector<std::uint32_t> run(PowerRequests& requests, PowerRequestType type) {
+    std::vector<std::uint32_t> reported;
+    requests.command(type, u"reason", [&](std::uint32_t error) { reported.push_back(error); });
+    return reported;
 }
 
 TEST(PowerRequests, CommandsFromEveryStartingState) {
-    // Starting state, command, state afterwards (all calls succeed).
+    EXPECT_EQ(powerRequestReason(u"alice"), u"Zorbel! user alice requested this power management change.");
+    EXPECT_EQ(powerRequestReason(u""), u"Zorbel! user  requested this power management change.");
     struct Row {
-        Held before;
+        const char* before;
         PowerRequestType command;
-        Held after;
+        const char* after;
     };
     const Row rows[] = {
-        {{0, 0, 0}, kDisplay, {1, 1, 0}}, // display brings the system request with it
-        {{1, 1, 0}, kDisplay, {0, 0, 0}}, // and takes it away again
-        {{0, 1, 0}, kDisplay, {1, 1, 0}}, // the system request held alone stays
-        {{1, 0, 0}, kDisplay, {0, 0, 0}},
-        {{0, 0, 1}, kDisplay, {1, 1, 1}}, // away mode is independent
-        {{1, 1, 1}, kDisplay, {0, 0, 1}},
-        {{0, 0, 0}, kSystem, {0, 1, 0}},
-        {{0, 1, 0}, kSystem, {0, 0, 0}},
-        {{1, 1, 0}, kSystem, {1, 0, 0}},
-        {{0, 0, 0}, kAway, {0, 0, 1}},
-        {{1, 1, 1}, kAway, {1, 1, 0}},
+        {"---", kDisplay, "DS-"}, // the display request brings the system request with it
+        {"DS-", kDisplay, "---"}, // and takes it away again
+        {"-S-", kDisplay, "DS-"}, // the system request held alone stays
+        {"D--", kDisplay, "---"}, {"--A", kDisplay, "DSA"}, {"DSA", kDisplay, "--A"},
+        {"---", kSystem, "-S-"},  {"DS-", kSystem, "D--"},  {"---", kAway, "--A"}, {"DSA", kAway, "DS-"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.before << " command " << static_cast<int>(row.command));
         FakePower power;
         PowerRequests requests(power);
-        // Reach the starting state through the independent toggles.
-        if (row.before.display) {
-            ASSERT_TRUE(requests.toggle(kDisplay, u"r").ok);
-        }
-        if (row.before.system) {
-            ASSERT_TRUE(requests.toggle(kSystem, u"r").ok);
-        }
-        if (row.before.away) {
-            ASSERT_TRUE(requests.toggle(kAway, u"r").ok);
-        }
-        ASSERT_EQ(heldOf(requests), row.before);
-
-        std::vector<std::uint32_t> reported;
-        requests.command(row.command, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-        EXPECT_EQ(heldOf(requests), row.after);
-        EXPECT_TRUE(reported.empty());
-        // What the slots say is what the system has: one open, set handle per held request.
-        EXPECT_EQ(power.active.size(), static_cast<std::size_t>(row.after.display + row.after.system + row.after.away));
+        const std::string before = row.before;
+        if (before[0] == 'D') (void)requests.toggle(kDisplay, u"r");
+        if (before[1] == 'S') (void)requests.toggle(kSystem, u"r");
+        if (before[2] == 'A') (void)requests.toggle(kAway, u"r");
+        ASSERT_EQ(held(requests), before);
+        EXPECT_TRUE(run(requests, row.command).empty());
+        EXPECT_EQ(held(requests), row.after) << before << " command " << int(row.command);
+        // The slots say what the system has: one open, set handle per held request.
+        const std::string after = row.after;
+        EXPECT_EQ(power.active.size(), static_cast<std::size_t>(3 - std::count(after.begin(), after.end(), '-')));
         EXPECT_EQ(power.open.size(), power.active.size());
     }
 }
 
-TEST(PowerRequests, SetAndClearCallSequence) {
+TEST(PowerRequests, RefusedCreateOrSetKeepsNoHandle) {
     FakePower power;
     PowerRequests requests(power);
-    requests.command(kAway, u"Zorbel! user u requested this power management change.", [](std::uint32_t) {});
-    requests.command(kAway, u"ignored", [](std::uint32_t) {});
-    EXPECT_EQ(power.log, (std::vector<std::string>{"create", "set 101 2", "clear 101 2", "close 101"}));
-    EXPECT_EQ(power.reasons, std::vector<std::u16string>{u"Zorbel! user u requested this power management change."});
-    EXPECT_TRUE(power.open.empty());
-}
-
-TEST(PowerRequests, RefusedCreateLeavesTheSlotEmpty) {
-    FakePower power;
-    power.createError = 120; // what Wine answers
-    PowerRequests requests(power);
-    std::vector<std::uint32_t> reported;
-    requests.command(kDisplay, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-    EXPECT_EQ(reported, std::vector<std::uint32_t>{120}) << "one report; the system request is not tried";
-    EXPECT_EQ(heldOf(requests), (Held{0, 0, 0}));
+    power.createError = 120; // Wine's answer
+    EXPECT_EQ(run(requests, kDisplay), std::vector<std::uint32_t>{120}) << "the system request is not tried";
     EXPECT_EQ(power.log, std::vector<std::string>{"create"});
-}
+    EXPECT_EQ(power.lastReason, u"reason");
 
-TEST(PowerRequests, RefusedSetClosesTheRequestAndReportsTheSetError) {
-    FakePower power;
-    power.failSetOf = static_cast<int>(kAway);
+    // A refused set: the request object is closed, and the set's error, not the close's, is shown.
+    power.createError = 0;
+    power.failSetOf = int(kAway);
     power.setError = 50;
-    power.closeError = 6; // must not replace the set's error
-    PowerRequests requests(power);
-    const PowerCall call = requests.toggle(kAway, u"r");
-    EXPECT_FALSE(call.ok);
-    EXPECT_EQ(call.error, 50u);
-    EXPECT_FALSE(requests.held(kAway));
+    power.closeError = 6;
+    power.log.clear();
+    EXPECT_EQ(run(requests, kAway), std::vector<std::uint32_t>{50});
     EXPECT_EQ(power.log, (std::vector<std::string>{"create", "set 101 2", "close 101"}));
-
     power.closeError = 0;
-    power.log.clear();
-    (void)requests.toggle(kAway, u"r");
-    EXPECT_EQ(power.log, (std::vector<std::string>{"create", "set 102 2", "close 102"}));
+    (void)run(requests, kAway);
     EXPECT_EQ(power.open, std::set<PowerHandle>{101}) << "only the handle whose close failed is left";
+    EXPECT_EQ(held(requests), "---");
 }
 
-TEST(PowerRequests, SystemRefusedAfterDisplayIsReportedAndDisplayStays) {
-    FakePower power;
-    power.failSetOf = static_cast<int>(kSystem);
-    power.setError = 5;
-    PowerRequests requests(power);
-    std::vector<std::uint32_t> reported;
-    requests.command(kDisplay, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-    EXPECT_EQ(reported, std::vector<std::uint32_t>{5});
-    EXPECT_EQ(heldOf(requests), (Held{1, 0, 0}));
-    // Chosen again: the display request is cleared and nothing else is touched.
-    reported.clear();
-    power.log.clear();
-    requests.command(kDisplay, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-    EXPECT_TRUE(reported.empty());
-    EXPECT_EQ(heldOf(requests), (Held{0, 0, 0}));
-    EXPECT_EQ(power.log, (std::vector<std::string>{"clear 101 0", "close 101"}));
+TEST(PowerRequests, FailedPairingStepsLeaveConsistentSlots) {
+    // The system request refused after the display request: reported, the display request stays
+    // and is later cleared alone.
+    {
+        FakePower power;
+        PowerRequests requests(power);
+        power.failSetOf = int(kSystem);
+        power.setError = 5;
+        EXPECT_EQ(run(requests, kDisplay), std::vector<std::uint32_t>{5});
+        EXPECT_EQ(held(requests), "D--");
+        power.log.clear();
+        EXPECT_TRUE(run(requests, kDisplay).empty());
+        EXPECT_EQ(power.log, (std::vector<std::string>{"clear 101 0", "close 101"}));
+    }
+    // A refused display request never moves a system request that was set on its own.
+    {
+        FakePower power;
+        PowerRequests requests(power);
+        (void)requests.toggle(kSystem, u"r");
+        power.createError = 1450;
+        EXPECT_EQ(run(requests, kDisplay), std::vector<std::uint32_t>{1450});
+        EXPECT_EQ(held(requests), "-S-");
+    }
 }
 
-TEST(PowerRequests, FailedDisplayToggleNeverMovesTheSystemRequest) {
-    // The system request was set on its own; the display request is refused.
+TEST(PowerRequests, RefusedClearRetriesFailedCloseStillEnds) {
     FakePower power;
     PowerRequests requests(power);
-    ASSERT_TRUE(requests.toggle(kSystem, u"r").ok);
-    power.createError = 1450;
-    std::vector<std::uint32_t> reported;
-    requests.command(kDisplay, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-    EXPECT_EQ(reported, std::vector<std::uint32_t>{1450});
-    EXPECT_EQ(heldOf(requests), (Held{0, 1, 0}));
-}
-
-TEST(PowerRequests, RefusedClearKeepsTheSlotAndRetries) {
-    FakePower power;
-    PowerRequests requests(power);
-    requests.command(kDisplay, u"r", [](std::uint32_t) {});
-    ASSERT_EQ(heldOf(requests), (Held{1, 1, 0}));
+    (void)run(requests, kDisplay);
     power.clearError = 87;
-    std::vector<std::uint32_t> reported;
-    requests.command(kDisplay, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-    EXPECT_EQ(reported, std::vector<std::uint32_t>{87});
-    EXPECT_EQ(heldOf(requests), (Held{1, 1, 0}));
-    EXPECT_EQ(power.open.size(), 2u);
-
+    EXPECT_EQ(run(requests, kDisplay), std::vector<std::uint32_t>{87});
+    EXPECT_EQ(held(requests), "DS-") << "a failed clear keeps the slot, so the item can retry";
     power.clearError = 0;
     power.log.clear();
-    requests.command(kDisplay, u"r", [&](std::uint32_t error) { reported.push_back(error); });
-    EXPECT_EQ(heldOf(requests), (Held{0, 0, 0}));
+    EXPECT_TRUE(run(requests, kDisplay).empty());
     EXPECT_EQ(power.log, (std::vector<std::string>{"clear 101 0", "close 101", "clear 102 1", "close 102"}));
-}
 
-TEST(PowerRequests, FailedCloseAfterAClearIsReportedButTheRequestIsOver) {
-    FakePower power;
-    PowerRequests requests(power);
-    ASSERT_TRUE(requests.toggle(kAway, u"r").ok);
+    // Cleared but the handle would not close: reported, yet the request is over (no check mark).
+    (void)requests.toggle(kAway, u"r");
     power.closeError = 6;
     const PowerCall call = requests.toggle(kAway, u"r");
     EXPECT_FALSE(call.ok);
     EXPECT_EQ(call.error, 6u);
-    EXPECT_FALSE(requests.held(kAway)) << "the request was cleared: no check mark for it";
-    EXPECT_TRUE(power.active.empty());
+    EXPECT_EQ(held(requests), "---");
 }
 
 TEST(PowerRequests, HeldHandlesAreClosedWithTheSlots) {
     FakePower power;
     {
         PowerRequests requests(power);
-        requests.command(kDisplay, u"r", [](std::uint32_t) {});
-        ASSERT_TRUE(requests.toggle(kAway, u"r").ok);
+        (void)run(requests, kDisplay);
+        (void)run(requests, kAway);
         ASSERT_EQ(power.open.size(), 3u);
     }
     EXPECT_TRUE(power.open.empty());

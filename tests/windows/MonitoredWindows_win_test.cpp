@@ -127,8 +127,6 @@ TEST_F(MonitoredWindowsTest, ListsEveryRuleInAListFillingTheWindow) {
     GetClientRect(window_, &client);
     EXPECT_EQ(client.right, scaleForDpi(600, dpi));
     EXPECT_EQ(client.bottom, scaleForDpi(300, dpi));
-    RECT list{};
-    GetClientRect(list_, &list);
     RECT outer{};
     GetWindowRect(list_, &outer);
     EXPECT_EQ(outer.right - outer.left, client.right);
@@ -149,12 +147,19 @@ TEST_F(MonitoredWindowsTest, ListsEveryRuleInAListFillingTheWindow) {
     EXPECT_STREQ(logFont.lfFaceName, L"Courier New");
 }
 
-TEST_F(MonitoredWindowsTest, OpeningTwiceLeavesOneWindowAndClosingFreesIt) {
+TEST_F(MonitoredWindowsTest, OpensOnceRefreshesAndClosesForGood) {
     openMonitoredWindows();
     EXPECT_EQ(monitoredWindowsWindow(), window_);
     int count = 0;
     EnumWindows(countOurWindows, reinterpret_cast<LPARAM>(&count));
     EXPECT_EQ(count, 1);
+
+    // Rules changed elsewhere ("Disable Monitor" clears one, "Enable Monitor" adds one).
+    monitorRules()[2] = MonitorRule{};
+    monitorRules().push_back(rule(u"Mail", u"MailFrame"));
+    refreshMonitoredWindows();
+    EXPECT_EQ(listRows(list_), (std::vector<std::wstring>{L"   1 | Untitled - Notepad (Notepad)", L"   2 |  ()",
+                                                           L"   3 | Paint (MSPaintApp)", L"   4 | Mail (MailFrame)"}));
 
     SendMessageW(window_, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(window_));
@@ -164,10 +169,18 @@ TEST_F(MonitoredWindowsTest, OpeningTwiceLeavesOneWindowAndClosingFreesIt) {
     openMonitoredWindows();
     window_ = monitoredWindowsWindow();
     ASSERT_NE(window_, nullptr);
-    EXPECT_EQ(SendMessageW(FindWindowExW(window_, nullptr, L"ListBox", nullptr), LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(FindWindowExW(window_, nullptr, L"ListBox", nullptr), LB_GETCOUNT, 0, 0), 4);
 }
 
 TEST_F(MonitoredWindowsTest, DeleteRemovesExactlyTheSelectedRulesAndSaves) {
+    // Nothing selected, or Ctrl+Delete: nothing goes.
+    select({});
+    pressKey(VK_DELETE, false);
+    select({1});
+    pressKey(VK_DELETE, true);
+    EXPECT_EQ(monitorRules().size(), 4u);
+    EXPECT_FALSE(menuRebuildRequested());
+
     select({0});
     pressKey(VK_DELETE, false);
     // Rule 3 takes the freed first place.
@@ -197,16 +210,6 @@ TEST_F(MonitoredWindowsTest, DeleteRemovesExactlyTheSelectedRulesAndSaves) {
     EXPECT_TRUE(listRows(list_).empty());
     EXPECT_EQ(monitorRules().size(), 1u);
     EXPECT_EQ(settingsFile().find("Title"), std::string::npos);
-}
-
-TEST_F(MonitoredWindowsTest, DeleteWithoutSelectionOrWithControlRemovesNothing) {
-    select({});
-    pressKey(VK_DELETE, false);
-    select({1});
-    pressKey(VK_DELETE, true);
-    EXPECT_EQ(listRows(list_).size(), 3u);
-    EXPECT_EQ(monitorRules().size(), 4u);
-    EXPECT_FALSE(menuRebuildRequested());
 }
 
 TEST_F(MonitoredWindowsTest, CopiesSelectedOrAllRows) {
@@ -287,14 +290,6 @@ TEST_F(MonitoredWindowsTest, RightClickOnTheListShowsTheContextMenu) {
     EXPECT_EQ(items, (std::vector<std::wstring>{L"Copy Row\tCtrl+C", L"Copy All\tCtrl+A", L"", L"Remove\tDelete"}));
     EXPECT_EQ(ids, (std::vector<UINT>{1, 2, 0, 3}));
     EXPECT_EQ(monitorRules().size(), 4u) << "closing the menu runs nothing";
-}
-
-TEST_F(MonitoredWindowsTest, RefreshShowsRulesChangedElsewhere) {
-    monitorRules()[2] = MonitorRule{}; // cleared by "Disable Monitor": the row stays, empty
-    monitorRules().push_back(rule(u"Mail", u"MailFrame"));
-    refreshMonitoredWindows();
-    EXPECT_EQ(listRows(list_), (std::vector<std::wstring>{L"   1 | Untitled - Notepad (Notepad)", L"   2 |  ()",
-                                                           L"   3 | Paint (MSPaintApp)", L"   4 | Mail (MailFrame)"}));
 }
 
 } // namespace
