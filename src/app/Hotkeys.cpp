@@ -56,10 +56,11 @@ void switchHotkey(Hotkey hotkey, bool on, Settings& settings, HotkeyRegistrar& r
 }
 
 void restoreDefaultHotkeys(Settings& settings, HotkeyRegistrar& registrar) {
-    settings.pCapture = kDefaultCaptureHotkey;
+    const Settings defaults;
+    settings.pCapture = defaults.pCapture;
     settings.pCaptureCB = 1;
     (void)registerHotkey(Hotkey::Capture, settings.pCapture, registrar);
-    settings.pTopMost = kDefaultTopMostHotkey;
+    settings.pTopMost = defaults.pTopMost;
     settings.pTopMostCB = 1;
     (void)registerHotkey(Hotkey::TopMost, settings.pTopMost, registrar);
 }

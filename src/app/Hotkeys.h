@@ -23,9 +23,6 @@ inline constexpr std::int32_t kHotkeyControl = 0x02;
 inline constexpr std::int32_t kHotkeyAlt = 0x04;
 inline constexpr std::int32_t kHotkeyExtended = 0x08;
 
-inline constexpr std::int32_t kDefaultCaptureHotkey = 0x252; // Ctrl+R
-inline constexpr std::int32_t kDefaultTopMostHotkey = 0x245; // Ctrl+E
-
 struct HotkeyCombination {
     std::uint32_t modifiers = 0;
     std::uint32_t virtualKey = 0;
@@ -70,8 +67,8 @@ std::int32_t changeHotkeyCombination(Hotkey hotkey, std::int32_t value, Settings
                                      HotkeyRegistrar& registrar);
 // The switch: on registers the stored combination (a failure keeps the setting), off unregisters.
 void switchHotkey(Hotkey hotkey, bool on, Settings& settings, HotkeyRegistrar& registrar);
-// "Default Settings": Ctrl+R and Ctrl+E, both switches on, each registered in place of what was
-// registered before.
+// "Default Settings": the default combinations (Ctrl+R, Ctrl+E), both switches on, each registered
+// in place of what was registered before.
 void restoreDefaultHotkeys(Settings& settings, HotkeyRegistrar& registrar);
 
 } // namespace zorbel
