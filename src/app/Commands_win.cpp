@@ -3,6 +3,8 @@
 #include "app/MenuCommand.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
+#include "power/PowerRequests_win.h"
+#include "windows/MonitoredWindows_win.h"
 #include "windows/WindowControls_win.h"
 
 namespace zorbel {
@@ -34,6 +36,18 @@ void executeMenuCommand(UINT identifier) {
     case MenuCommand::EnableMonitor:
     case MenuCommand::DisableMonitor:
         runWindowCommand(entry->command, entry->window, entry->level);
+        break;
+    case MenuCommand::PreventDisplaySleep:
+        runPowerCommand(PowerRequestType::Display);
+        break;
+    case MenuCommand::PreventSystemSleep:
+        runPowerCommand(PowerRequestType::System);
+        break;
+    case MenuCommand::EnableAwayMode:
+        runPowerCommand(PowerRequestType::AwayMode);
+        break;
+    case MenuCommand::MonitoredWindows:
+        openMonitoredWindows();
         break;
     default:
         // The remaining commands belong to features that are not part of this build yet.

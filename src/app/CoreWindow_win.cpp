@@ -4,6 +4,7 @@
 
 #include "app/Commands_win.h"
 #include "app/Handles_win.h"
+#include "app/Hotkeys_win.h"
 #include "app/Notifications_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
@@ -60,6 +61,7 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         openUrl(kHomePageUrl);
         return 0;
     case WM_HOTKEY:
+        onHotkey(wParam);
         return 0;
     case WM_DPICHANGED:
         reloadMenuIconsIfDpiChanged();

@@ -13,6 +13,7 @@ namespace zorbel {
 namespace {
 
 std::u16string lastSystemErrorText;
+std::u16string lastBalloon;
 
 DWORD WINAPI messageBoxThread(LPVOID parameter) {
     MessageBoxByCode(static_cast<int>(reinterpret_cast<INT_PTR>(parameter)));
@@ -47,8 +48,11 @@ BOOL BalloonByCode(int code) {
     data.dwInfoFlags = content.infoFlags;
     copyText(data.szInfoTitle, content.title);
     copyText(data.szInfo, content.text);
+    lastBalloon = content.text;
     return Shell_NotifyIconW(NIM_MODIFY, &data);
 }
+
+const std::u16string& lastBalloonText() { return lastBalloon; }
 
 void MessageBoxByCode(int code) {
     // The About text (code 1) arrives with the About box; until then code 1 has no text.
@@ -71,7 +75,11 @@ std::u16string systemErrorNotification(DWORD errorCode, bool wantText) {
                        reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     if (length == 0 || !buffer) {
         if (buffer) LocalFree(buffer);
-        return systemErrorFallbackText(errorCode);
+        if (wantText) return systemErrorFallbackText(errorCode);
+        // A failure the system has no text for is still a failure: the balloon names the code.
+        lastSystemErrorText = systemErrorFallbackText(errorCode);
+        BalloonByCode(-1);
+        return lastSystemErrorText;
     }
     lastSystemErrorText.assign(reinterpret_cast<const char16_t*>(buffer), length);
     LocalFree(buffer);

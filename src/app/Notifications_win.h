@@ -14,11 +14,14 @@ extern const wchar_t* const kHomePageUrl;
 
 // Shows the balloon of a warning code on the tray icon; -1 shows the last system error text.
 BOOL BalloonByCode(int code);
+// The text last given to a balloon (empty before the first).
+const std::u16string& lastBalloonText();
 // Shows the message box of an error code and blocks until it is dismissed.
 void MessageBoxByCode(int code);
 // Shows the message box on a short-lived thread of its own, so the tray keeps working.
 void MessageBoxByCodeOnNewThread(int code);
-// With wantText false: shows the system's text for the error as a balloon and returns "".
+// With wantText false: shows the system's text for the error as a balloon and returns "" (when
+// the system has no text, the balloon and the result say "GetFormattedMessage Failed: " and the code).
 // With wantText true: shows nothing and returns the text.
 std::u16string systemErrorNotification(DWORD errorCode, bool wantText);
 void openUrl(const wchar_t* url);

@@ -7,6 +7,7 @@
 #include "app/BoundFunctions_win.h"
 #include "app/CoreWindow_win.h"
 #include "app/Handles_win.h"
+#include "app/Hotkeys_win.h"
 #include "app/Notifications_win.h"
 #include "app/Process_win.h"
 #include "app/TimerPolicy.h"
@@ -21,9 +22,6 @@ namespace {
 
 constexpr DWORD kTimerExceptionSuppression = 7; // UOI_TIMERPROC_EXCEPTION_SUPPRESSION
 constexpr UINT kRebuildTimerPeriodMs = 1000;
-
-ATOM captureHotkeyAtom = 0;
-ATOM topMostHotkeyAtom = 0;
 
 void selectDpiAwareness() {
     const BoundFunctions& f = bound();
@@ -92,9 +90,6 @@ bool programFileIsIntact(const wchar_t* path) {
 
 void runProgram(HINSTANCE instance) {
     programVersionText();
-    // Hotkey identifiers; they stay for the life of the session, like every global atom.
-    captureHotkeyAtom = GlobalAddAtomW(L"Zorbel!_Capture");
-    topMostHotkeyAtom = GlobalAddAtomW(L"Zorbel!_TopMost");
     bindFunctions();
     Sleep(100);
     selectDpiAwareness();
@@ -114,6 +109,7 @@ void runProgram(HINSTANCE instance) {
     // The first load always finds a new DPI; "nothing loaded" cannot happen here.
     if (!reloadMenuIconsIfDpiChanged()) failStartup(11);
     if (!startWindowMonitor()) failStartup(11);
+    registerStartupHotkeys();
 
     requestMenuRebuild();
     runEventLoop();

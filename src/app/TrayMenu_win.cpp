@@ -11,6 +11,7 @@
 #include "app/TrayIcon_win.h"
 #include "app/WindowEligibility.h"
 #include "app/WindowIcons_win.h"
+#include "power/PowerRequests_win.h"
 #include "settings/StringTable.h"
 #include "windows/WheelTransparency_win.h"
 #include "windows/WindowMonitor_win.h"
@@ -203,6 +204,9 @@ void rebuildTrayMenu() {
     tools.displayDevices = displayDevices();
     tools.offerRunAtStartUp = !runsFromStartupFolder();
     tools.offerRunAsAdministrator = !isProcessElevated();
+    tools.displayRequestHeld = powerRequestHeld(PowerRequestType::Display);
+    tools.systemRequestHeld = powerRequestHeld(PowerRequestType::System);
+    tools.awayModeRequestHeld = powerRequestHeld(PowerRequestType::AwayMode);
     builder.finish(tools);
 
     // A half-built menu is never shown: its identifiers would not match the table.

@@ -15,9 +15,6 @@ enum class FailedStep {
 
 inline constexpr std::uint32_t kErrorCannotComplete = 1003; // ERROR_CAN_NOT_COMPLETE
 inline constexpr int kBalloonNotResponding = 4;             // "The window is not responding."
-// Any code without a text of its own shows "Unknown error code!": the last resort when the system
-// has no text for an error either.
-inline constexpr int kBalloonUnknownError = 0;
 
 struct FailureReport {
     enum class Kind {

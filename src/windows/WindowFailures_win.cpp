@@ -18,7 +18,7 @@ void reportWindowFailure(const WindowChange& change) {
     }
     switch (report.kind) {
     case FailureReport::Kind::SystemText:
-        if (!core::showSystemError(report.systemCode)) core::showBalloon(kBalloonUnknownError);
+        core::reportSystemError(report.systemCode);
         break;
     case FailureReport::Kind::Balloon:
         core::showBalloon(report.balloonCode);

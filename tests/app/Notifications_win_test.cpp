@@ -74,6 +74,7 @@ TEST_F(NotificationsTest, SystemErrorTextIsTheSystemsOwn) {
         EXPECT_EQ(test::w(systemErrorNotification(code, true)), expected) << code;
         // Shown as a balloon instead: nothing comes back.
         EXPECT_EQ(systemErrorNotification(code, false), u"") << code;
+        EXPECT_EQ(test::w(lastBalloonText()), expected.substr(0, 255)) << code;
     }
 }
 
@@ -81,6 +82,8 @@ TEST_F(NotificationsTest, UnknownErrorCodeGivesTheFallbackText) {
     ASSERT_TRUE(systemText(0x7FFFFFFF).empty());
     EXPECT_EQ(systemErrorNotification(0x7FFFFFFF, true), u"GetFormattedMessage Failed: 2147483647");
     EXPECT_EQ(systemErrorNotification(0x7FFFFFFF, false), u"GetFormattedMessage Failed: 2147483647");
+    // Shown too: a failure without a system text still tells the user its code.
+    EXPECT_EQ(lastBalloonText(), u"GetFormattedMessage Failed: 2147483647");
     EXPECT_EQ(systemErrorNotification(0xDEADBEEF, true), u"GetFormattedMessage Failed: 3735928559");
 }
 

@@ -13,6 +13,12 @@
 //   driver windows                   lists the top-level windows: handle, visible, class, title
 //   driver version                   prints the system version as RtlGetVersion reports it
 //   driver locale                    prints the user's ISO 639-2 language name (GetLocaleInfoEx)
+//   driver chord VK...               presses the keys (hex vk) together: down in order, up in reverse
+//   driver host-window TITLE X Y W H keeps a visible top-level window until it is closed
+//   driver find-window TITLE [ms]    waits for a top-level window with that title; prints its handle
+//   driver cursor-over HWND          moves the mouse cursor to the middle of the window
+//   driver topmost HWND              prints 1 when the window has WS_EX_TOPMOST, else 0
+//   driver foreground                prints the handle of the foreground window
 // Exit status 0 on success, 1 when the awaited thing did not happen, 2 on bad usage.
 #include <windows.h>
 
@@ -21,6 +27,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -61,6 +68,54 @@ void pressKey(WORD vk) {
     inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, inputs, sizeof(INPUT));
     Sleep(150);
+}
+
+// Keys down in order, then all up in reverse.
+void pressChord(int argc, wchar_t** argv, int first) {
+    std::vector<INPUT> inputs;
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    for (int i = first; i < argc; ++i) {
+        key.ki.wVk = keyCode(argv[i]);
+        key.ki.dwFlags = 0;
+        inputs.push_back(key);
+    }
+    for (int i = argc - 1; i >= first; --i) {
+        key.ki.wVk = keyCode(argv[i]);
+        key.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(key);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(150);
+}
+
+HWND handleArg(const wchar_t* text) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(text, nullptr, 16)));
+}
+
+LRESULT CALLBACK hostWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) PostQuitMessage(0);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+int hostWindow(const wchar_t* title, int x, int y, int width, int height) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = hostWindowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"ZorbelDriverHostWindow";
+    if (!RegisterClassExW(&windowClass)) return 1;
+    HWND hwnd = CreateWindowExW(WS_EX_APPWINDOW, windowClass.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                x, y, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+    if (!hwnd) return 1;
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
 }
 
 void printUtf8Line(const wchar_t* text) {
@@ -205,6 +260,35 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"menu-gone")
         return waitFor(timeoutArg(argc, argv, 2, 5000), [] { return visibleMenuWindow() == nullptr; }) ? 0 : 1;
+    if (command == L"chord") {
+        pressChord(argc, argv, 2);
+        return 0;
+    }
+    if (command == L"host-window" && argc >= 7)
+        return hostWindow(argv[2], std::wcstol(argv[3], nullptr, 10), std::wcstol(argv[4], nullptr, 10),
+                          std::wcstol(argv[5], nullptr, 10), std::wcstol(argv[6], nullptr, 10));
+    if (command == L"find-window" && argc >= 3) {
+        HWND hwnd = nullptr;
+        if (!waitFor(timeoutArg(argc, argv, 3, 10000), [&] { return (hwnd = FindWindowW(nullptr, argv[2])) != nullptr; }))
+            return 1;
+        std::printf("%p\n", static_cast<void*>(hwnd));
+        return 0;
+    }
+    if (command == L"cursor-over" && argc >= 3) {
+        RECT rect{};
+        if (!GetWindowRect(handleArg(argv[2]), &rect)) return 1;
+        return SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2) ? 0 : 1;
+    }
+    if (command == L"topmost" && argc >= 3) {
+        HWND hwnd = handleArg(argv[2]);
+        if (!IsWindow(hwnd)) return 1;
+        std::printf("%d\n", (GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+        return 0;
+    }
+    if (command == L"foreground") {
+        std::printf("%p\n", static_cast<void*>(GetForegroundWindow()));
+        return 0;
+    }
     if (command == L"version") return printSystemVersion();
     if (command == L"locale") return printLanguageName();
     if (command == L"windows") {

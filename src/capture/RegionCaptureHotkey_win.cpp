@@ -1,0 +1,7 @@
+#include "capture/RegionCaptureHotkey.h"
+
+namespace zorbel {
+
+void toggleRegionCaptureFromHotkey() {}
+
+} // namespace zorbel

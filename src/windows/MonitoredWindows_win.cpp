@@ -1,0 +1,350 @@
+#include "windows/MonitoredWindows_win.h"
+
+#include <windowsx.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/BoundFunctions_win.h"
+#include "app/CoreServices.h"
+#include "app/DpiLayout.h"
+#include "app/Handles_win.h"
+#include "app/ResourceIds.h"
+#include "app/ToolWindow_win.h"
+#include "settings/StringTable.h"
+#include "windows/ClipboardText_win.h"
+#include "windows/MonitoredWindowsText.h"
+#include "windows/WindowMonitor.h"
+
+namespace zorbel {
+namespace {
+
+constexpr int kClientWidth = 600; // at 96 DPI
+constexpr int kClientHeight = 300;
+constexpr int kListId = 1;
+constexpr DWORD kDarkModeAttribute = 20; // DWMWA_USE_IMMERSIVE_DARK_MODE
+constexpr COLORREF kDarkListBackground = 0xDDDDDD;
+constexpr COLORREF kDarkListText = 0x000000;
+constexpr int kFontPoints = 9;
+constexpr int kTextMargin = 8; // right of the widest row, for the horizontal scroll range
+// The list's owner gets WM_VKEYTOITEM for every key (LBS_WANTKEYBOARDINPUT): that is where
+// Ctrl+C, Ctrl+A and Delete are taken, so the window needs no accelerator table in the loop.
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_GROUP | WS_TABSTOP | LBS_NOTIFY |
+                             LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_EXTENDEDSEL | LBS_WANTKEYBOARDINPUT;
+// WM_VKEYTOITEM answers.
+constexpr LRESULT kKeyHandled = -2;
+constexpr LRESULT kKeyDefault = -1;
+
+struct BrushTraits {
+    using Handle = HBRUSH;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle h) noexcept { DeleteObject(h); }
+};
+using UniqueBrush = UniqueHandle<BrushTraits>;
+
+class MonitoredWindows {
+public:
+    static void open();
+    static MonitoredWindows* instance() { return instance_.get(); }
+
+    HWND hwnd() const { return hwnd_; }
+    void fill();
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static bool registerClass();
+
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void createList();
+    void applyFonts(int dpi);
+    void onSize(int width, int height) noexcept;
+    void onDpiChanged(int dpi, const RECT& suggested) noexcept;
+    void onContextMenu(HWND source, int x, int y) noexcept;
+    LRESULT onKey(UINT virtualKey) noexcept;
+    LRESULT onListColour(HDC hdc) noexcept;
+    void run(MonitoredWindowsCommand command) noexcept;
+
+    std::vector<int> selectedRows() const;
+    std::u16string rowText(int row) const;
+    void copyRows(bool selectedOnly);
+    void removeSelectedRules();
+    void fitHorizontalExtent(const std::vector<std::u16string>& rows);
+
+    static std::unique_ptr<MonitoredWindows> instance_;
+
+    UniqueWindow window_;
+    HWND hwnd_ = nullptr;
+    HWND list_ = nullptr; // a child: destroyed with the window
+    UniqueFont font_;
+    UniqueBrush darkBrush_;
+};
+
+std::unique_ptr<MonitoredWindows> MonitoredWindows::instance_;
+
+bool MonitoredWindows::registerClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(ZORBEL_IDI_APP));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kMonitoredWindowsClass;
+    return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void MonitoredWindows::open() {
+    if (instance_) return;
+    if (!registerClass()) return;
+    // Not yet the instance: should creation fail half-way, WM_NCDESTROY must not free it under us.
+    auto window = std::make_unique<MonitoredWindows>();
+    ToolWindowLayout shape;
+    shape.className = kMonitoredWindowsClass;
+    shape.title = kMonitoredWindowsTitle;
+    shape.clientWidth = kClientWidth;
+    shape.clientHeight = kClientHeight;
+    shape.style = WS_OVERLAPPEDWINDOW;
+    shape.createParameter = window.get();
+    const int dpi = openToolWindow(shape, window->window_);
+    if (dpi == 0) return;
+    instance_ = std::move(window);
+    MonitoredWindows& self = *instance_;
+
+    self.createList();
+    BOOL dark = TRUE;
+    if (const auto setAttribute = bound().DwmSetWindowAttribute) {
+        if (setAttribute(self.hwnd_, kDarkModeAttribute, &dark, sizeof(dark)) == S_OK)
+            self.darkBrush_.reset(CreateSolidBrush(kDarkListBackground));
+    }
+    self.applyFonts(dpi);
+    self.fill();
+    SetFocus(self.list_);
+}
+
+void MonitoredWindows::createList() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"ListBox", nullptr, kListStyle, 0, 0, client.right, client.bottom, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), GetModuleHandleW(nullptr),
+                            nullptr);
+}
+
+void MonitoredWindows::applyFonts(int dpi) {
+    if (!list_) return;
+    UniqueFont font = createInterfaceFont(L"Courier New", kFontPoints, false, dpi);
+    if (!font) return;
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    // The list no longer uses the old font once the new one is set.
+    font_ = std::move(font);
+}
+
+void MonitoredWindows::fill() {
+    if (!list_) return;
+    const std::vector<std::u16string> rows = monitorRuleRows(monitorRules());
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    for (const std::u16string& row : rows) SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(row)));
+    fitHorizontalExtent(rows);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void MonitoredWindows::fitHorizontalExtent(const std::vector<std::u16string>& rows) {
+    // A list box scrolls sideways only as far as it is told.
+    WindowDc dc(list_);
+    if (!dc) return;
+    ScopedSelect selected(dc.get(), font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(SYSTEM_FONT));
+    int widest = 0;
+    for (const std::u16string& row : rows) {
+        SIZE size{};
+        if (GetTextExtentPoint32W(dc.get(), wide(row), static_cast<int>(row.size()), &size) && size.cx > widest)
+            widest = size.cx;
+    }
+    SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest > 0 ? widest + kTextMargin : 0), 0);
+}
+
+std::vector<int> MonitoredWindows::selectedRows() const {
+    const LRESULT count = SendMessageW(list_, LB_GETSELCOUNT, 0, 0);
+    if (count == LB_ERR || count <= 0) return {};
+    std::vector<int> rows(static_cast<std::size_t>(count));
+    const LRESULT got = SendMessageW(list_, LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(rows.data()));
+    rows.resize(got == LB_ERR || got < 0 ? 0 : static_cast<std::size_t>(got));
+    return rows;
+}
+
+std::u16string MonitoredWindows::rowText(int row) const {
+    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length == LB_ERR || length < 0) return {};
+    // LB_GETTEXTLEN counts characters without the terminating zero; LB_GETTEXT writes it too.
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const LRESULT copied = SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.data()));
+    if (copied == LB_ERR || copied < 0) return {};
+    return fromWide(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+void MonitoredWindows::copyRows(bool selectedOnly) {
+    std::vector<std::u16string> texts;
+    if (selectedOnly) {
+        for (int row : selectedRows()) texts.push_back(rowText(row));
+    } else {
+        const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
+        for (int row = 0; count != LB_ERR && row < count; ++row) texts.push_back(rowText(row));
+    }
+    (void)copyTextToClipboard(hwnd_, clipboardRows(texts));
+}
+
+void MonitoredWindows::removeSelectedRules() {
+    const std::vector<int> rows = selectedRows();
+    if (removeSelectedMonitorRules(monitorRules(), rows) == 0) return;
+    fill();
+    core::saveSettings();
+    core::requestMenuRebuild();
+}
+
+void MonitoredWindows::run(MonitoredWindowsCommand command) noexcept {
+    switch (command) {
+    case MonitoredWindowsCommand::CopyRow:
+        copyRows(true);
+        break;
+    case MonitoredWindowsCommand::CopyAll:
+        copyRows(false);
+        break;
+    case MonitoredWindowsCommand::Remove:
+        removeSelectedRules();
+        break;
+    }
+}
+
+void MonitoredWindows::onSize(int width, int height) noexcept {
+    if (list_) MoveWindow(list_, 0, 0, width, height, TRUE);
+}
+
+void MonitoredWindows::onDpiChanged(int dpi, const RECT& suggested) noexcept {
+    applyFonts(dpi);
+    fitHorizontalExtent(monitorRuleRows(monitorRules()));
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MonitoredWindows::onContextMenu(HWND source, int x, int y) noexcept {
+    if (source != list_) return;
+    if (x == -1 && y == -1) {
+        // From the keyboard: at the caret row, or the list's corner.
+        RECT item{};
+        const LRESULT caret = SendMessageW(list_, LB_GETCARETINDEX, 0, 0);
+        POINT at{0, 0};
+        if (caret != LB_ERR && SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(caret), reinterpret_cast<LPARAM>(&item)) != LB_ERR)
+            at = {item.left, item.bottom};
+        ClientToScreen(list_, &at);
+        x = at.x;
+        y = at.y;
+    }
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    for (const ContextMenuItem& item : monitoredWindowsContextMenu(strings())) {
+        const BOOL added = item.separator ? AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr)
+                                          : AppendMenuW(menu.get(), MF_STRING, static_cast<UINT_PTR>(item.command),
+                                                        wide(item.text));
+        if (!added) return;
+    }
+    // The chosen item comes back as WM_COMMAND to this window.
+    TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
+}
+
+LRESULT MonitoredWindows::onKey(UINT virtualKey) noexcept {
+    switch (listKeyAction(virtualKey, GetKeyState(VK_CONTROL) < 0)) {
+    case ListKeyAction::CopyRow:
+        run(MonitoredWindowsCommand::CopyRow);
+        return kKeyHandled;
+    case ListKeyAction::CopyAll:
+        run(MonitoredWindowsCommand::CopyAll);
+        return kKeyHandled;
+    case ListKeyAction::Remove:
+        run(MonitoredWindowsCommand::Remove);
+        return kKeyHandled;
+    case ListKeyAction::None:
+        break;
+    }
+    return kKeyDefault;
+}
+
+LRESULT MonitoredWindows::onListColour(HDC hdc) noexcept {
+    SetTextColor(hdc, kDarkListText);
+    SetBkColor(hdc, kDarkListBackground);
+    return reinterpret_cast<LRESULT>(darkBrush_.get());
+}
+
+LRESULT MonitoredWindows::onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_SIZE:
+        onSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        if (list_) SetFocus(list_);
+        return 0;
+    case WM_CONTEXTMENU:
+        onContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_VKEYTOITEM:
+        if (reinterpret_cast<HWND>(lParam) == list_) return onKey(LOWORD(wParam));
+        break;
+    case WM_CTLCOLORLISTBOX:
+        if (darkBrush_ && reinterpret_cast<HWND>(lParam) == list_) return onListColour(reinterpret_cast<HDC>(wParam));
+        break;
+    case WM_COMMAND:
+        // Menu items only; the list's own notifications carry its handle.
+        if (lParam == 0 && HIWORD(wParam) == 0) {
+            const auto command = static_cast<MonitoredWindowsCommand>(LOWORD(wParam));
+            if (command == MonitoredWindowsCommand::CopyRow || command == MonitoredWindowsCommand::CopyAll ||
+                command == MonitoredWindowsCommand::Remove)
+                run(command);
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MonitoredWindows::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MonitoredWindows*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MonitoredWindows*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->window_.release(); // being destroyed already
+        self->hwnd_ = nullptr;
+        self->list_ = nullptr;
+        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+        if (instance_.get() == self) instance_.reset();
+        return result;
+    }
+    return self->onMessage(message, wParam, lParam);
+}
+
+} // namespace
+
+void openMonitoredWindows() {
+    // Rules added or cleared from the tray menu show at once in an open window.
+    setMonitorRulesListener(refreshMonitoredWindows);
+    MonitoredWindows::open();
+}
+
+void refreshMonitoredWindows() {
+    if (MonitoredWindows* window = MonitoredWindows::instance()) window->fill();
+}
+
+HWND monitoredWindowsWindow() {
+    const MonitoredWindows* window = MonitoredWindows::instance();
+    return window ? window->hwnd() : nullptr;
+}
+
+} // namespace zorbel
