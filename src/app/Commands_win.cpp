@@ -3,6 +3,7 @@
 #include "app/MenuCommand.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
+#include "capture/RegionOverlay_win.h"
 #include "capture/ScreenCapture_win.h"
 
 namespace zorbel {
@@ -27,6 +28,9 @@ void executeMenuCommand(UINT identifier) {
         break;
     case MenuCommand::CaptureDesktopForeground:
         captureDesktopForeground();
+        break;
+    case MenuCommand::RegionCapture:
+        beginRegionCapture();
         break;
     case MenuCommand::WindowCapture:
         captureWindow(window);
