@@ -71,16 +71,6 @@ TEST_F(ScreenCaptureTest, ScreenCopyHoldsExactlyTheRectanglesPixels) {
     expectQuadrants(pictureOf(part.image), 70, 40);
 }
 
-TEST_F(ScreenCaptureTest, CaptureScreenRectHandsTheImageOn) {
-    showPainted(test::Painting::Quadrants);
-    EXPECT_TRUE(captureScreenRect(kWidth, kHeight, kWindowBounds.left, kWindowBounds.top));
-    const auto picture = test::clipboardPicture();
-    ASSERT_TRUE(picture);
-    ASSERT_EQ(picture->width, kWidth);
-    ASSERT_EQ(picture->height, kHeight);
-    expectQuadrants(*picture);
-}
-
 TEST_F(ScreenCaptureTest, TooSmallAnAreaIsRefused) {
     for (const SIZE size : {SIZE{1, 50}, SIZE{50, 1}, SIZE{0, 0}, SIZE{-4, 20}}) {
         const ScreenCopy copy = copyScreenRect(size.cx, size.cy, 10, 10);
