@@ -1,5 +1,10 @@
 # Native (Linux) build: the portable logic, its unit tests, the fuzz targets.
 find_package(GTest REQUIRED)
+# The capture encoders are portable code over libpng and libjpeg; natively they use the system's.
+find_package(ZLIB REQUIRED)
+find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)
+target_link_libraries(zorbel_portable PUBLIC PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 
 if(ZORBEL_SANITIZE AND NOT ZORBEL_FUZZ)
     set(zorbel_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

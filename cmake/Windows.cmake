@@ -3,6 +3,7 @@ set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 find_package(PNG REQUIRED)
 find_package(JPEG REQUIRED)
+target_link_libraries(zorbel_portable PUBLIC PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 
 set(zorbel_system_libs user32 gdi32 shell32 shlwapi ole32 comctl32 comdlg32 advapi32 imagehlp
     wininet uxtheme msimg32 version)

@@ -71,6 +71,7 @@ void bindFunctions() {
     ZORBEL_BIND(dwmapi, DwmQueryThumbnailSourceSize);
     ZORBEL_BIND(dwmapi, DwmUpdateThumbnailProperties);
     ZORBEL_BIND(dwmapi, DwmUnregisterThumbnail);
+    ZORBEL_BIND(dwmapi, DwmFlush);
     ZORBEL_BIND(win32u, NtUserBuildHwndList);
 #undef ZORBEL_BIND
 }

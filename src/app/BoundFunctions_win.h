@@ -60,6 +60,7 @@ struct BoundFunctions {
     HRESULT(WINAPI* DwmQueryThumbnailSourceSize)(void*, SIZE*) = nullptr;
     HRESULT(WINAPI* DwmUpdateThumbnailProperties)(void*, const void*) = nullptr;
     HRESULT(WINAPI* DwmUnregisterThumbnail)(void*) = nullptr;
+    HRESULT(WINAPI* DwmFlush)() = nullptr;
     // win32u
     LONG(WINAPI* NtUserBuildHwndList)(HDESK, HWND, BOOL, BOOL, DWORD, UINT, HWND*, UINT*) = nullptr;
 };

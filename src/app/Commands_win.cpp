@@ -3,6 +3,8 @@
 #include "app/MenuCommand.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
+#include "capture/RegionOverlay_win.h"
+#include "capture/ScreenCapture_win.h"
 #include "power/PowerRequests_win.h"
 #include "windows/MonitoredWindows_win.h"
 #include "windows/WindowControls_win.h"
@@ -12,6 +14,9 @@ namespace zorbel {
 void executeMenuCommand(UINT identifier) {
     const MenuEntry* entry = trayCommandTable().find(identifier);
     if (!entry) return;
+    // Copied first: a command that runs a modal loop (a save dialogue) may outlive the table.
+    const HWND window = reinterpret_cast<HWND>(entry->window);
+    const std::u16string text = entry->text;
     switch (entry->command) {
     case MenuCommand::Exit:
         exitRoutine();
@@ -48,6 +53,21 @@ void executeMenuCommand(UINT identifier) {
         break;
     case MenuCommand::MonitoredWindows:
         openMonitoredWindows();
+        break;
+    case MenuCommand::CaptureDesktopBackground:
+        captureDesktopBackground();
+        break;
+    case MenuCommand::CaptureDesktopForeground:
+        captureDesktopForeground();
+        break;
+    case MenuCommand::RegionCapture:
+        beginRegionCapture();
+        break;
+    case MenuCommand::WindowCapture:
+        captureWindow(window);
+        break;
+    case MenuCommand::CaptureDisplay:
+        captureDisplay(text);
         break;
     default:
         // The remaining commands belong to features that are not part of this build yet.

@@ -1,16 +1,20 @@
 // The few services of the core that subsystems and tool windows use, so that they need none of
-// the core's own files: the core window, balloons, the menu rebuild, the sound and saving the
-// settings.
+// the core's own files: the core window, the settings, balloons, the menu rebuild, the sound.
 #pragma once
 
 #include <windows.h>
 
+#include "settings/Settings.h"
+
 namespace zorbel::core {
 
-// The hidden core window: owner of the tray icon and of the global hotkeys.
+// The hidden core window: owner of the tray icon, the clipboard and the global hotkeys.
 HWND window();
-// A tray balloon with the system's own text for a Win32 error code (the code itself when the
-// system has no text for it).
+// The settings in force, and writing them (with the monitor rules) to the settings file.
+Settings& settings();
+void saveSettings();
+// A tray balloon with the system's own text for a Win32 error code or HRESULT (the code itself
+// when the system has no text for it).
 void reportSystemError(DWORD errorCode);
 // The tray balloon of a warning code.
 void showBalloon(int warningCode);
@@ -18,7 +22,16 @@ void showBalloon(int warningCode);
 void requestMenuRebuild();
 // MessageBeep(MB_ICONEXCLAMATION) while sounds are on.
 void notificationSound();
-// Writes the settings and the monitor rules to the settings file.
-void saveSettings();
+// The DPI the tray laid its menu images out for (the system DPI).
+int systemDpi();
+
+// Keeps the tray menu from being rebuilt for as long as it lives (a modal dialogue of a command).
+class MenuRebuildHold {
+public:
+    MenuRebuildHold();
+    ~MenuRebuildHold();
+    MenuRebuildHold(const MenuRebuildHold&) = delete;
+    MenuRebuildHold& operator=(const MenuRebuildHold&) = delete;
+};
 
 } // namespace zorbel::core

@@ -1,17 +1,29 @@
 #include "app/CoreServices.h"
 
+#include "app/BoundFunctions_win.h"
 #include "app/CoreWindow_win.h"
 #include "app/Notifications_win.h"
+#include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
 #include "settings/SettingsFile_win.h"
 
 namespace zorbel::core {
 
 HWND window() { return coreWindow(); }
+Settings& settings() { return currentSettings(); }
+void saveSettings() { zorbel::saveSettings(); }
 void reportSystemError(DWORD errorCode) { (void)systemErrorNotification(errorCode, false); }
 void showBalloon(int warningCode) { BalloonByCode(warningCode); }
 void requestMenuRebuild() { zorbel::requestMenuRebuild(); }
 void notificationSound() { zorbel::notificationSound(); }
-void saveSettings() { zorbel::saveSettings(); }
+
+int systemDpi() {
+    if (const int recorded = smallIconMetrics().dpi; recorded > 0) return recorded;
+    if (const auto getDpiForSystem = bound().GetDpiForSystem) return static_cast<int>(getDpiForSystem());
+    return 96;
+}
+
+MenuRebuildHold::MenuRebuildHold() { holdMenuRebuild(); }
+MenuRebuildHold::~MenuRebuildHold() { releaseMenuRebuild(); }
 
 } // namespace zorbel::core

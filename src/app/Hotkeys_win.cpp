@@ -2,7 +2,7 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/CoreServices.h"
-#include "capture/RegionCaptureHotkey.h"
+#include "capture/RegionOverlay_win.h"
 #include "settings/Settings.h"
 #include "windows/ZOrder_win.h"
 
@@ -46,7 +46,7 @@ int hotkeyIdentifier(Hotkey hotkey) { return hotkey == Hotkey::Capture ? kCaptur
 void registerStartupHotkeys() { registerStartupHotkeys(currentSettings(), registrar); }
 
 void onHotkey(WPARAM identifier) {
-    if (identifier == static_cast<WPARAM>(kCaptureHotkeyId)) toggleRegionCaptureFromHotkey();
+    if (identifier == static_cast<WPARAM>(kCaptureHotkeyId)) toggleRegionCapture();
     if (identifier == static_cast<WPARAM>(kTopMostHotkeyId)) toggleTopMostUnderCursor();
 }
 

@@ -28,6 +28,7 @@ bool rebuildRequested = false;
 bool rebuildEveryTick = false;
 bool menuShown = false;
 bool rebuilding = false;
+int rebuildHolds = 0;
 int windowCount = 0;
 int topMostCount = 0;
 
@@ -177,10 +178,15 @@ bool render(HMENU target, const MenuNode& node) {
 void requestMenuRebuild() { rebuildRequested = true; }
 bool menuRebuildRequested() { return rebuildRequested; }
 void setRebuildOnEveryTick(bool everyTick) { rebuildEveryTick = everyTick; }
+void holdMenuRebuild() { ++rebuildHolds; }
+void releaseMenuRebuild() {
+    if (rebuildHolds > 0) --rebuildHolds;
+}
+bool isMenuRebuildHeld() { return rebuildHolds > 0; }
 
 void CALLBACK trayMenuTimerProc(HWND, UINT, UINT_PTR, DWORD) noexcept {
     // The open menu's identifiers index the table: never rebuild under it.
-    if (menuShown) return;
+    if (menuShown || rebuildHolds > 0) return;
     rebuilding = true;
     if (rebuildRequested || rebuildEveryTick) {
         rebuildTrayMenu();

@@ -13,6 +13,12 @@ bool menuRebuildRequested();
 // Without change notifications (the shell hook is missing under Wine) every tick rebuilds.
 void setRebuildOnEveryTick(bool everyTick);
 
+// While a command runs a modal loop (a save dialogue), the timer must not rebuild the table that
+// the command was chosen from. Holds nest; each hold is released once.
+void holdMenuRebuild();
+void releaseMenuRebuild();
+bool isMenuRebuildHeld();
+
 void CALLBACK trayMenuTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time) noexcept;
 // Rebuilds the menu and the command table now.
 void rebuildTrayMenu();

@@ -1,7 +1,0 @@
-#include "capture/RegionCaptureHotkey.h"
-
-namespace zorbel {
-
-void toggleRegionCaptureFromHotkey() {}
-
-} // namespace zorbel

@@ -1,0 +1,122 @@
+// Shared by the capture tests under Wine: images with known pixels, reading the clipboard's
+// bitmap back, and the settings a capture reads, restored after each test.
+#pragma once
+
+#include <windows.h>
+
+
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "WinTestSupport.h"
+#include "app/ImageOps.h"
+#include "settings/Settings.h"
+
+namespace zorbel::test {
+
+// Every pixel different; the fourth byte is left at anything but 255, as GetDIBits leaves it.
+inline Image patternImage(int width, int height) {
+    Image image;
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = image.pixel(x, y);
+            p[0] = static_cast<std::uint8_t>(x * 7);
+            p[1] = static_cast<std::uint8_t>(y * 11);
+            p[2] = static_cast<std::uint8_t>(x + y);
+            p[3] = 0;
+        }
+    }
+    return image;
+}
+
+// A picture read back from the clipboard or the screen: BGR colours, rows top-down.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels; // as RGB() values
+
+    COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + x]; }
+};
+
+// Interprets a packed DIB of 24 or 32 bits per pixel, either row order.
+inline std::optional<Picture> pictureFromPackedDib(const void* data, std::size_t size) {
+    if (size < sizeof(BITMAPINFOHEADER)) return std::nullopt;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, data, sizeof(header));
+    if (header.biCompression != BI_RGB || (header.biBitCount != 24 && header.biBitCount != 32)) return std::nullopt;
+    Picture picture;
+    picture.width = header.biWidth;
+    picture.height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
+    const std::size_t bytesPerPixel = header.biBitCount / 8;
+    const std::size_t stride = (static_cast<std::size_t>(picture.width) * bytesPerPixel + 3) & ~std::size_t{3};
+    if (size < header.biSize + stride * static_cast<std::size_t>(picture.height)) return std::nullopt;
+    const auto* bits = static_cast<const std::uint8_t*>(data) + header.biSize;
+    for (int y = 0; y < picture.height; ++y) {
+        const int row = header.biHeight < 0 ? y : picture.height - 1 - y;
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint8_t* p = bits + static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(x) * bytesPerPixel;
+            picture.pixels.push_back(RGB(p[2], p[1], p[0]));
+        }
+    }
+    return picture;
+}
+
+inline std::optional<Picture> clipboardPicture() {
+    if (!OpenClipboard(nullptr)) return std::nullopt;
+    std::optional<Picture> picture;
+    if (HANDLE data = GetClipboardData(CF_DIB)) {
+        if (const void* bytes = GlobalLock(data)) {
+            picture = pictureFromPackedDib(bytes, GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return picture;
+}
+
+// Leaves something else on the clipboard, so that a test sees whether a copy replaced it.
+inline bool putTextOnClipboard(HWND owner, const wchar_t* text) {
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    const std::size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!set) GlobalFree(memory);
+    CloseClipboard();
+    return set;
+}
+
+inline bool clipboardHasDib() { return IsClipboardFormatAvailable(CF_DIB) != FALSE; }
+
+// The process-wide settings and APPDATA as a test found them, given back at its end. APPDATA
+// points at a temporary folder meanwhile, so that saved settings never reach the test prefix.
+class CaptureSettingsScope {
+public:
+    CaptureSettingsScope() : saved_(currentSettings()) {
+        wchar_t buffer[MAX_PATH]{};
+        const DWORD length = GetEnvironmentVariableW(L"APPDATA", buffer, MAX_PATH);
+        if (length > 0 && length < MAX_PATH) appData_ = buffer;
+        SetEnvironmentVariableW(L"APPDATA", folder_.path().c_str());
+    }
+    ~CaptureSettingsScope() {
+        currentSettings() = saved_;
+        SetEnvironmentVariableW(L"APPDATA", appData_ ? appData_->c_str() : nullptr);
+    }
+    CaptureSettingsScope(const CaptureSettingsScope&) = delete;
+    CaptureSettingsScope& operator=(const CaptureSettingsScope&) = delete;
+
+    const TempFolder& appData() const { return folder_; }
+
+private:
+    Settings saved_;
+    std::optional<std::wstring> appData_;
+    TempFolder folder_;
+};
+
+} // namespace zorbel::test

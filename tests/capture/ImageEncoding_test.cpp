@@ -1,0 +1,271 @@
+#include "capture/ImageEncoding.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+namespace zorbel {
+namespace {
+
+// A capture-like image: every pixel different, edges and flat areas, and a fourth byte that is
+// anything but opaque, as GetDIBits leaves it.
+Image testPattern(int width, int height) {
+    Image image;
+    image.width = width;
+    image.height = height;
+    image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = image.pixel(x, y);
+            p[0] = static_cast<std::uint8_t>(x * 255 / (width > 1 ? width - 1 : 1)); // blue: ramp
+            p[1] = static_cast<std::uint8_t>(y * 255 / (height > 1 ? height - 1 : 1)); // green: ramp
+            p[2] = (x / 8 + y / 8) % 2 ? 230 : 20;                                      // red: blocks
+            p[3] = static_cast<std::uint8_t>((x + y) % 3 == 0 ? 0 : 77);
+        }
+    }
+    return image;
+}
+
+// ---- Decoders, independent of the program's code -------------------------------------------
+
+struct Decoded {
+    int width = 0;
+    int height = 0;
+    bool hasAlpha = false;
+    std::vector<std::uint8_t> bgr; // three bytes per pixel
+};
+
+std::optional<Decoded> decodePngFile(const std::string& bytes) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return std::nullopt;
+    Decoded decoded;
+    decoded.width = static_cast<int>(image.width);
+    decoded.height = static_cast<int>(image.height);
+    decoded.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    image.format = PNG_FORMAT_BGR;
+    decoded.bgr.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, decoded.bgr.data(), 0, nullptr)) {
+        png_image_free(&image);
+        return std::nullopt;
+    }
+    return decoded;
+}
+
+struct JpegFacts {
+    Decoded picture;
+    int components = 0;
+    bool allQuantisersOne = true; // what quality 100 gives
+    bool fullResolutionColour = true;
+};
+
+struct DecodeErrors {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void failDecoding(j_common_ptr common) {
+    std::longjmp(reinterpret_cast<DecodeErrors*>(common->err)->jump, 1);
+}
+
+bool decompress(jpeg_decompress_struct* info, const std::string* bytes, JpegFacts* facts, DecodeErrors* errors) {
+    if (setjmp(errors->jump)) return false;
+    jpeg_create_decompress(info);
+    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes->data()), bytes->size());
+    jpeg_read_header(info, TRUE);
+    facts->components = info->num_components;
+    for (int t = 0; t < NUM_QUANT_TBLS; ++t) {
+        if (!info->quant_tbl_ptrs[t]) continue;
+        for (int i = 0; i < DCTSIZE2; ++i)
+            if (info->quant_tbl_ptrs[t]->quantval[i] != 1) facts->allQuantisersOne = false;
+    }
+    for (int c = 0; c < info->num_components; ++c)
+        if (info->comp_info[c].h_samp_factor != 1 || info->comp_info[c].v_samp_factor != 1)
+            facts->fullResolutionColour = false;
+    info->out_color_space = JCS_RGB;
+    jpeg_start_decompress(info);
+    facts->picture.width = static_cast<int>(info->output_width);
+    facts->picture.height = static_cast<int>(info->output_height);
+    facts->picture.bgr.resize(static_cast<std::size_t>(info->output_width) * info->output_height * 3);
+    while (info->output_scanline < info->output_height) {
+        JSAMPROW row = facts->picture.bgr.data() + static_cast<std::size_t>(info->output_scanline) * info->output_width * 3;
+        jpeg_read_scanlines(info, &row, 1);
+    }
+    jpeg_finish_decompress(info);
+    return true;
+}
+
+std::optional<JpegFacts> decodeJpegFile(const std::string& bytes) {
+    JpegFacts facts;
+    jpeg_decompress_struct info{};
+    DecodeErrors errors{};
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = failDecoding;
+    const bool done = decompress(&info, &bytes, &facts, &errors);
+    jpeg_destroy_decompress(&info);
+    if (!done) return std::nullopt;
+    // RGB -> BGR, to compare with the capture's byte order.
+    for (std::size_t i = 0; i + 2 < facts.picture.bgr.size(); i += 3) std::swap(facts.picture.bgr[i], facts.picture.bgr[i + 2]);
+    return facts;
+}
+
+// Largest difference of a colour byte between the capture and the decoded picture.
+int largestDifference(const Image& image, const Decoded& decoded) {
+    int largest = 0;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint8_t* want = image.pixel(x, y);
+            const std::uint8_t* got = decoded.bgr.data() + (static_cast<std::size_t>(y) * decoded.width + x) * 3;
+            for (int c = 0; c < 3; ++c) largest = std::max(largest, std::abs(int{want[c]} - int{got[c]}));
+        }
+    }
+    return largest;
+}
+
+std::uint32_t le32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    return value;
+}
+std::uint16_t le16(const std::string& bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+}
+
+// ---- Round trips -----------------------------------------------------------------------------
+
+struct Size {
+    int width;
+    int height;
+};
+
+const Size kSizes[] = {{1, 1}, {2, 3}, {3, 2}, {5, 7}, {17, 9}, {64, 33}, {301, 4}};
+
+TEST(ImageEncodingTest, PngDecodesToTheCapturedColoursWithoutAlpha) {
+    for (const Size size : kSizes) {
+        const Image image = testPattern(size.width, size.height);
+        const auto bytes = encodePng(image);
+        ASSERT_TRUE(bytes) << size.width << "x" << size.height;
+        const auto decoded = decodePngFile(*bytes);
+        ASSERT_TRUE(decoded) << size.width << "x" << size.height;
+        EXPECT_EQ(decoded->width, size.width);
+        EXPECT_EQ(decoded->height, size.height);
+        EXPECT_FALSE(decoded->hasAlpha) << "the picture must be opaque";
+        EXPECT_EQ(largestDifference(image, *decoded), 0) << size.width << "x" << size.height;
+    }
+}
+
+TEST(ImageEncodingTest, JpegIsQuality100FullColourAndCloseToTheCapture) {
+    for (const Size size : kSizes) {
+        const Image image = testPattern(size.width, size.height);
+        const auto bytes = encodeJpeg(image);
+        ASSERT_TRUE(bytes) << size.width << "x" << size.height;
+        const auto facts = decodeJpegFile(*bytes);
+        ASSERT_TRUE(facts) << size.width << "x" << size.height;
+        EXPECT_EQ(facts->picture.width, size.width);
+        EXPECT_EQ(facts->picture.height, size.height);
+        EXPECT_EQ(facts->components, 3);
+        EXPECT_TRUE(facts->allQuantisersOne);
+        EXPECT_TRUE(facts->fullResolutionColour);
+        // Quality 100 without subsampling loses only rounding in the colour transform.
+        EXPECT_LE(largestDifference(image, facts->picture), 3) << size.width << "x" << size.height;
+    }
+}
+
+TEST(ImageEncodingTest, JpegAtALowerQualityIsAnotherFile) {
+    // The quality argument reaches libjpeg: otherwise the quality-100 check above proves nothing.
+    const Image image = testPattern(64, 33);
+    const auto low = encodeJpeg(image, 30);
+    ASSERT_TRUE(low);
+    const auto facts = decodeJpegFile(*low);
+    ASSERT_TRUE(facts);
+    EXPECT_FALSE(facts->allQuantisersOne);
+    EXPECT_LT(low->size(), encodeJpeg(image)->size());
+}
+
+TEST(ImageEncodingTest, BmpHeadersAndBottomUpPaddedRows) {
+    for (const Size size : kSizes) {
+        SCOPED_TRACE(testing::Message() << size.width << "x" << size.height);
+        const Image image = testPattern(size.width, size.height);
+        const auto bytes = encodeBmp(image);
+        ASSERT_TRUE(bytes);
+        const std::uint32_t stride = (static_cast<std::uint32_t>(size.width) * 3 + 3) / 4 * 4;
+        const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(size.height);
+        ASSERT_EQ(bytes->size(), 54u + pixelBytes);
+        EXPECT_EQ(bytes->substr(0, 2), "BM");
+        EXPECT_EQ(le32(*bytes, 2), bytes->size());
+        EXPECT_EQ(le32(*bytes, 6), 0u);
+        EXPECT_EQ(le32(*bytes, 10), 54u);
+        EXPECT_EQ(le32(*bytes, 14), 40u);
+        EXPECT_EQ(static_cast<std::int32_t>(le32(*bytes, 18)), size.width);
+        EXPECT_EQ(static_cast<std::int32_t>(le32(*bytes, 22)), size.height) << "positive: bottom-up";
+        EXPECT_EQ(le16(*bytes, 26), 1u);
+        EXPECT_EQ(le16(*bytes, 28), 24u);
+        EXPECT_EQ(le32(*bytes, 30), 0u); // BI_RGB
+        EXPECT_EQ(le32(*bytes, 34), pixelBytes);
+        for (int y = 0; y < size.height; ++y) {
+            const std::size_t row = 54 + static_cast<std::size_t>(size.height - 1 - y) * stride;
+            for (int x = 0; x < size.width; ++x) {
+                const std::uint8_t* want = image.pixel(x, y);
+                for (int c = 0; c < 3; ++c)
+                    ASSERT_EQ(static_cast<std::uint8_t>((*bytes)[row + static_cast<std::size_t>(x) * 3 + c]), want[c])
+                        << x << "," << y << " byte " << c;
+            }
+            for (std::size_t pad = static_cast<std::size_t>(size.width) * 3; pad < stride; ++pad)
+                ASSERT_EQ((*bytes)[row + pad], '\0');
+        }
+        // The clipboard's packed bitmap is the file without its file header.
+        EXPECT_EQ(encodePackedDib(image), bytes->substr(14));
+    }
+}
+
+TEST(ImageEncodingTest, EncodeImageFollowsTheFormat) {
+    const Image image = testPattern(9, 4);
+    EXPECT_EQ(encodeImage(ImageFormat::Png, image), encodePng(image));
+    EXPECT_EQ(encodeImage(ImageFormat::Bmp, image), encodeBmp(image));
+    EXPECT_EQ(encodeImage(ImageFormat::Jpg, image), encodeJpeg(image));
+    EXPECT_FALSE(encodeImage(static_cast<ImageFormat>(3), image));
+}
+
+// ---- Refusals and library errors ---------------------------------------------------------------
+
+TEST(ImageEncodingTest, InvalidImagesAreRefusedByEveryEncoder) {
+    Image empty;
+    Image shortPixels = testPattern(4, 4);
+    shortPixels.pixels.pop_back();
+    Image longPixels = testPattern(4, 4);
+    longPixels.pixels.push_back(0);
+    Image negative = testPattern(4, 4);
+    negative.width = -4;
+    negative.height = -4;
+    for (const Image* image : {&empty, &shortPixels, &longPixels, &negative}) {
+        EXPECT_FALSE(isValidCapture(*image));
+        for (ImageFormat format : {ImageFormat::Png, ImageFormat::Bmp, ImageFormat::Jpg})
+            EXPECT_FALSE(encodeImage(format, *image)) << static_cast<int>(format);
+        EXPECT_FALSE(encodePackedDib(*image));
+    }
+    EXPECT_TRUE(isValidCapture(testPattern(4, 4)));
+}
+
+TEST(ImageEncodingTest, LibraryErrorsBecomeAFailureNotACrash) {
+    // libpng refuses a width above its default limit of 1,000,000 pixels (png_error, longjmp).
+    const Image tooWideForPng = testPattern(1'000'001, 1);
+    EXPECT_FALSE(encodePng(tooWideForPng));
+    // libjpeg refuses a side above 65,500 pixels (error_exit).
+    const Image tooWideForJpeg = testPattern(65'501, 1);
+    EXPECT_FALSE(encodeJpeg(tooWideForJpeg));
+    // Both libraries stay usable afterwards.
+    EXPECT_TRUE(encodePng(testPattern(3, 3)));
+    EXPECT_TRUE(encodeJpeg(testPattern(3, 3)));
+    // Our own bitmap writer has no such limit.
+    EXPECT_TRUE(encodeBmp(tooWideForJpeg));
+}
+
+} // namespace
+} // namespace zorbel

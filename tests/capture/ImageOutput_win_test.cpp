@@ -1,0 +1,276 @@
+#include "capture/ImageOutput_win.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "CaptureTestSupport.h"
+#include "WinTestSupport.h"
+#include "app/CoreWindow_win.h"
+#include "capture/ImageOutputPlan.h"
+#include "settings/Settings.h"
+
+namespace zorbel {
+namespace {
+
+class ImageOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(test::prepareTrayProcess()); }
+
+    test::CaptureSettingsScope settingsScope;
+};
+
+void expectPictureIs(const test::Picture& picture, const Image& image) {
+    ASSERT_EQ(picture.width, image.width);
+    ASSERT_EQ(picture.height, image.height);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint8_t* p = image.pixel(x, y);
+            ASSERT_EQ(picture.at(x, y), RGB(p[2], p[1], p[0])) << x << "," << y;
+        }
+    }
+}
+
+// ---- Clipboard -------------------------------------------------------------------------------
+
+TEST_F(ImageOutputTest, ClipboardGetsTheImageAsADib) {
+    ASSERT_TRUE(test::putTextOnClipboard(coreWindow(), L"before"));
+    const Image image = test::patternImage(37, 21);
+    ASSERT_EQ(copyImageToClipboard(image, coreWindow()), 0u);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT)) << "the clipboard was emptied first";
+    const auto picture = test::clipboardPicture();
+    ASSERT_TRUE(picture);
+    expectPictureIs(*picture, image);
+    // The system made the other bitmap formats from it: the memory is the clipboard's now.
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+}
+
+TEST_F(ImageOutputTest, ClipboardHeldByAnotherThreadIsReportedNotWaitedFor) {
+    ASSERT_TRUE(test::putTextOnClipboard(coreWindow(), L"kept"));
+    test::WindowThread holder;
+    test::WindowShape shape;
+    shape.style = WS_POPUP;
+    HWND holderWindow = holder.createWindow(shape);
+    ASSERT_NE(holderWindow, nullptr);
+    bool opened = false;
+    holder.runOnThread([&] { opened = OpenClipboard(holderWindow) != FALSE; });
+    ASSERT_TRUE(opened);
+
+    const ULONGLONG start = GetTickCount64();
+    const DWORD error = copyImageToClipboard(test::patternImage(8, 8), coreWindow());
+    EXPECT_NE(error, 0u);
+    EXPECT_LT(GetTickCount64() - start, 2000u);
+    // outputImage survives it too and still counts the image as valid.
+    currentSettings().pClipboard = 1;
+    currentSettings().pDialogue = 0;
+    EXPECT_TRUE(outputImage(test::patternImage(8, 8)));
+
+    holder.runOnThread([] { CloseClipboard(); });
+    EXPECT_FALSE(test::clipboardHasDib()) << "nothing was put on the clipboard";
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    // Once it is free again the copy works.
+    EXPECT_EQ(copyImageToClipboard(test::patternImage(8, 8), coreWindow()), 0u);
+    EXPECT_TRUE(test::clipboardHasDib());
+}
+
+TEST_F(ImageOutputTest, OutputImageFollowsTheClipboardSetting) {
+    currentSettings().pDialogue = 0;
+    const Image image = test::patternImage(5, 9);
+
+    ASSERT_TRUE(test::putTextOnClipboard(coreWindow(), L"untouched"));
+    currentSettings().pClipboard = 0;
+    EXPECT_TRUE(outputImage(image));
+    EXPECT_FALSE(test::clipboardHasDib());
+
+    currentSettings().pClipboard = 1;
+    EXPECT_TRUE(outputImage(image));
+    const auto picture = test::clipboardPicture();
+    ASSERT_TRUE(picture);
+    expectPictureIs(*picture, image);
+}
+
+TEST_F(ImageOutputTest, InvalidImageIsRefused) {
+    currentSettings().pClipboard = 1;
+    currentSettings().pDialogue = 0;
+    ASSERT_TRUE(test::putTextOnClipboard(coreWindow(), L"untouched"));
+    Image broken = test::patternImage(4, 4);
+    broken.pixels.resize(3);
+    EXPECT_FALSE(outputImage(broken));
+    EXPECT_FALSE(outputImage(Image{}));
+    EXPECT_FALSE(test::clipboardHasDib());
+}
+
+// ---- Files -----------------------------------------------------------------------------------
+
+TEST_F(ImageOutputTest, FilesOfEveryTypeAreWrittenWhole) {
+    test::TempFolder folder;
+    const Image image = test::patternImage(31, 17);
+    struct Case {
+        ImageFormat format;
+        const char* magic;
+    };
+    const Case cases[] = {{ImageFormat::Png, "\x89PNG\r\n\x1a\n"}, {ImageFormat::Bmp, "BM"}, {ImageFormat::Jpg, "\xff\xd8\xff"}};
+    for (const Case& c : cases) {
+        const std::wstring path = folder.file(L"shot" + std::to_wstring(static_cast<int>(c.format)));
+        // An older file of that name is replaced.
+        ASSERT_TRUE(test::writeBytes(path, "older"));
+        ASSERT_EQ(saveImageFile(image, c.format, test::u16(path)), 0u);
+        const auto bytes = test::readBytes(path);
+        ASSERT_TRUE(bytes);
+        EXPECT_EQ(*bytes, encodeImage(c.format, image).value());
+        EXPECT_EQ(bytes->rfind(c.magic, 0), 0u);
+        EXPECT_FALSE(test::fileExists(path + L".tmp"));
+    }
+}
+
+TEST_F(ImageOutputTest, UnwritableTargetsAreReportedAndLeaveNothing) {
+    test::TempFolder folder;
+    const Image image = test::patternImage(6, 6);
+
+    const std::wstring missingFolder = folder.file(L"no such folder\\shot.png");
+    const DWORD missing = saveImageFile(image, ImageFormat::Png, test::u16(missingFolder));
+    EXPECT_EQ(missing, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_FALSE(test::fileExists(missingFolder));
+
+    // A folder stands where the file would go: the finished temporary file cannot replace it.
+    const std::wstring occupied = folder.file(L"taken.png");
+    ASSERT_TRUE(CreateDirectoryW(occupied.c_str(), nullptr));
+    EXPECT_NE(saveImageFile(image, ImageFormat::Png, test::u16(occupied)), 0u);
+    EXPECT_FALSE(test::fileExists(occupied + L".tmp"));
+    EXPECT_TRUE(GetFileAttributesW(occupied.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+
+    Image broken = image;
+    broken.pixels.clear();
+    const std::wstring never = folder.file(L"never.png");
+    EXPECT_NE(saveImageFile(broken, ImageFormat::Png, test::u16(never)), 0u);
+    EXPECT_FALSE(test::fileExists(never));
+}
+
+// ---- The save dialogue -----------------------------------------------------------------------
+
+constexpr int kFileNameCombo = 0x47c; // cmb13
+constexpr int kFileNameEdit = 0x480;  // edt1
+constexpr int kFileTypeCombo = 0x470; // cmb1
+
+// Answers the save dialogue from another thread, as a user would.
+class DialogueAnswer {
+public:
+    // fileName empty: press Cancel. chooseType < 0: keep the preselected type.
+    DialogueAnswer(std::wstring fileName, int chooseType)
+        : thread_([this, fileName, chooseType] { run(fileName, chooseType); }) {}
+    ~DialogueAnswer() {
+        if (thread_.joinable()) thread_.join();
+    }
+    DialogueAnswer(const DialogueAnswer&) = delete;
+    DialogueAnswer& operator=(const DialogueAnswer&) = delete;
+
+    void join() { thread_.join(); }
+    bool found() const { return found_; }
+    int preselectedType() const { return preselected_; }
+    const std::wstring& defaultName() const { return defaultName_; }
+
+private:
+    void run(const std::wstring& fileName, int chooseType) {
+        HWND dialogue = nullptr;
+        for (int i = 0; i < 1000 && !dialogue; ++i) {
+            dialogue = FindWindowW(L"#32770", kSaveDialogueTitle);
+            if (!dialogue) Sleep(10);
+        }
+        if (!dialogue) return;
+        found_ = true;
+        HWND types = GetDlgItem(dialogue, kFileTypeCombo);
+        preselected_ = static_cast<int>(SendMessageW(types, CB_GETCURSEL, 0, 0));
+        HWND name = GetDlgItem(dialogue, kFileNameCombo);
+        if (!name) name = GetDlgItem(dialogue, kFileNameEdit);
+        wchar_t text[MAX_PATH]{};
+        GetWindowTextW(name, text, MAX_PATH);
+        defaultName_ = text;
+        if (fileName.empty()) {
+            PostMessageW(dialogue, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        if (chooseType >= 0) {
+            SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(chooseType), 0);
+            // What a click on the list sends: the dialogue reads the type on either notification.
+            for (WORD code : {CBN_SELENDOK, CBN_SELCHANGE})
+                SendMessageW(dialogue, WM_COMMAND, MAKEWPARAM(kFileTypeCombo, code), reinterpret_cast<LPARAM>(types));
+        }
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
+        PostMessageW(dialogue, WM_COMMAND, IDOK, 0);
+    }
+
+    std::atomic<bool> found_{false};
+    int preselected_ = -1;
+    std::wstring defaultName_;
+    std::thread thread_;
+};
+
+bool looksLikeDefaultName(const std::wstring& name) {
+    // yyyy.mm.dd-hh.ii.ss
+    if (name.size() != 19) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const wchar_t want = i == 4 || i == 7 || i == 13 || i == 16 ? L'.' : i == 10 ? L'-' : L'0';
+        if (want == L'0' ? !iswdigit(name[i]) : name[i] != want) return false;
+    }
+    return true;
+}
+
+TEST_F(ImageOutputTest, SaveDialogueWritesTheChosenTypeAndRemembersIt) {
+    test::TempFolder folder;
+    currentSettings().pClipboard = 0;
+    currentSettings().pDialogue = 1;
+    currentSettings().pImageFormat = 1; // BMP preselected
+    const Image image = test::patternImage(12, 10);
+
+    // JPG chosen for a name that already ends in ".png": the type wins, its extension is added.
+    {
+        DialogueAnswer answer(folder.file(L"picked.png"), 2);
+        EXPECT_TRUE(outputImage(image));
+        answer.join();
+        ASSERT_TRUE(answer.found());
+        EXPECT_EQ(answer.preselectedType(), 1);
+        EXPECT_TRUE(looksLikeDefaultName(answer.defaultName())) << std::string(answer.defaultName().begin(), answer.defaultName().end());
+    }
+    const auto jpeg = test::readBytes(folder.file(L"picked.png.jpg"));
+    ASSERT_TRUE(jpeg);
+    EXPECT_EQ(*jpeg, encodeJpeg(image).value());
+    EXPECT_FALSE(test::fileExists(folder.file(L"picked.png")));
+    EXPECT_EQ(currentSettings().pImageFormat, 2);
+    // ... and saved at once.
+    const auto saved = test::readBytes(settingsScope.appData().file(L"Zorbel!\\Zorbel!.ini"));
+    ASSERT_TRUE(saved);
+    EXPECT_NE(saved->find("pImageFormat = 2"), std::string::npos);
+
+    // The next dialogue preselects JPG.
+    {
+        DialogueAnswer answer(folder.file(L"again"), -1);
+        EXPECT_TRUE(outputImage(image));
+        answer.join();
+        ASSERT_TRUE(answer.found());
+        EXPECT_EQ(answer.preselectedType(), 2);
+    }
+    EXPECT_TRUE(test::fileExists(folder.file(L"again.jpg")));
+}
+
+TEST_F(ImageOutputTest, CancelledDialogueWritesNothingAndKeepsTheClipboardCopy) {
+    currentSettings().pClipboard = 1;
+    currentSettings().pDialogue = 1;
+    currentSettings().pImageFormat = 0;
+    const Image image = test::patternImage(7, 7);
+    {
+        DialogueAnswer answer(L"", -1);
+        EXPECT_TRUE(outputImage(image));
+        answer.join();
+        ASSERT_TRUE(answer.found());
+        EXPECT_EQ(answer.preselectedType(), 0);
+    }
+    const auto picture = test::clipboardPicture();
+    ASSERT_TRUE(picture);
+    expectPictureIs(*picture, image);
+    EXPECT_EQ(currentSettings().pImageFormat, 0);
+    EXPECT_FALSE(test::fileExists(settingsScope.appData().file(L"Zorbel!\\Zorbel!.ini")));
+}
+
+} // namespace
+} // namespace zorbel
