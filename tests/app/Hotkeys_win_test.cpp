@@ -7,6 +7,7 @@
 #include "WinTestSupport.h"
 #include "app/Notifications_win.h"
 #include "app/TrayMenu_win.h"
+#include "capture/RegionOverlay_win.h"
 #include "settings/Settings.h"
 
 namespace zorbel {
@@ -198,8 +199,13 @@ TEST_F(TopMostHotkeyTest, TogglesTheWindowUnderTheCursor) {
     EXPECT_FALSE(balloonShown());
     pressTopMostHotkey();
     EXPECT_FALSE(isTopMost(target_.get()));
-    // The capture hotkey's identifier does not touch the window.
+    // The capture hotkey's identifier opens the region capture overlay, and closes it again,
+    // without touching the window.
     SendMessageW(coreWindow(), WM_HOTKEY, static_cast<WPARAM>(hotkeyIdentifier(Hotkey::Capture)), 0);
+    EXPECT_NE(regionOverlayWindow(), nullptr);
+    SendMessageW(coreWindow(), WM_HOTKEY, static_cast<WPARAM>(hotkeyIdentifier(Hotkey::Capture)), 0);
+    test::pumpMessages();
+    EXPECT_EQ(regionOverlayWindow(), nullptr);
     EXPECT_FALSE(isTopMost(target_.get()));
 
     // Over a child control: its top-level window is meant.
