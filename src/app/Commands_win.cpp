@@ -3,6 +3,8 @@
 #include "app/MenuCommand.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
+#include "inspect/InformationWindow_win.h"
+#include "inspect/TreeWindow_win.h"
 
 namespace zorbel {
 
@@ -17,6 +19,12 @@ void executeMenuCommand(UINT identifier) {
         break;
     case MenuCommand::RunAtStartUp:
         startupFolderOperation(false, true);
+        break;
+    case MenuCommand::WindowInformation:
+        (void)showWindowReport(reinterpret_cast<HWND>(entry->window));
+        break;
+    case MenuCommand::WindowList:
+        openTreeWindow();
         break;
     default:
         // The remaining commands belong to features that are not part of this build yet.
