@@ -89,6 +89,13 @@ std::u16string packageVersionText(const PackageIdentity& identity) {
            unsignedDecimalText(identity.build) + u"." + unsignedDecimalText(identity.revision);
 }
 
+StoreApp storeAppOf(bool immersive, const std::function<bool()>& ownProcessHasIdentity,
+                    const std::function<bool()>& coreWindowHasIdentity) {
+    if (ownProcessHasIdentity()) return StoreApp::Yes;
+    if (immersive && coreWindowHasIdentity()) return StoreApp::ViaProcess;
+    return StoreApp::No;
+}
+
 std::vector<std::u16string> winAppRows(const WinAppFacts& facts) {
     std::vector<std::u16string> rows;
     rows.push_back(u"Immersive\n" + std::u16string(facts.immersive ? u"Yes" : u"No"));

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +42,13 @@ std::u16string architectureName(std::uint32_t architecture);
 std::u16string packageVersionText(const PackageIdentity& identity);
 
 enum class StoreApp { No, Yes, ViaProcess };
+
+// Whose package the tab shows: the window's own process's; failing that, and only when the
+// window's process is immersive, the process of its core-window child (a store app's frame window
+// usually belongs to a host process without a package). The tests run in that order and stop at
+// the first identity found.
+StoreApp storeAppOf(bool immersive, const std::function<bool()>& ownProcessHasIdentity,
+                    const std::function<bool()>& coreWindowHasIdentity);
 
 struct WinAppFacts {
     bool immersive = false;

@@ -106,11 +106,12 @@ HWND coreWindowOf(HWND window) { return FindWindowExW(window, nullptr, kCoreWind
 std::vector<std::u16string> winAppDetailsRows(HWND window) {
     WinAppFacts facts;
     facts.immersive = isImmersiveWindow(window);
-    HWND core = facts.immersive ? coreWindowOf(window) : nullptr;
-    if (hasPackageIdentity(window))
-        facts.storeApp = StoreApp::Yes;
-    else if (core && hasPackageIdentity(core))
-        facts.storeApp = StoreApp::ViaProcess;
+    facts.storeApp = storeAppOf(
+        facts.immersive, [window] { return hasPackageIdentity(window); },
+        [window] {
+            HWND core = coreWindowOf(window);
+            return core && hasPackageIdentity(core);
+        });
     if (facts.storeApp != StoreApp::No) {
         facts.identity = lastPackageIdentity();
         facts.packagePath = packagePath(window);

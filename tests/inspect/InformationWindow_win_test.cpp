@@ -67,6 +67,16 @@ TEST_F(InformationWindowTest, ReportsAWindowWithKnownStylesAlphaAndColourKey) {
     wchar_t title[64]{};
     GetWindowTextW(parts.window, title, 64);
     EXPECT_STREQ(title, L"Window Information");
+    // Interface fonts: bold Arial on the tabs, Courier New in the lists; dark mode where granted.
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(parts.tab, WM_GETFONT, 0, 0)), sizeof(font), &font);
+    EXPECT_STREQ(font.lfFaceName, L"Arial");
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(parts.lists[2], WM_GETFONT, 0, 0)), sizeof(font), &font);
+    EXPECT_STREQ(font.lfFaceName, L"Courier New");
+    if (requestDarkTitleBar(parts.window)) {
+        for (HWND each : parts.lists) EXPECT_EQ(SendMessageW(each, LVM_GETBKCOLOR, 0, 0), kDarkModeListBackground);
+    }
 
     const auto rows = listRows(list(kUserInfo));
     ASSERT_EQ(rows.size(), 26u);

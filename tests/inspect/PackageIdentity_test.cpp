@@ -170,6 +170,26 @@ TEST(PackageIdentity, ArchitectureTable) {
     for (auto [value, name] : cases) EXPECT_EQ(architectureName(value), name) << value;
 }
 
+TEST(WinAppRows, WhosePackageIsShown) {
+    struct Case {
+        bool immersive, own, core;
+        StoreApp expected;
+        bool coreAsked;
+    } cases[] = {
+        {false, false, false, StoreApp::No, false},
+        {false, true, false, StoreApp::Yes, false},       // packaged desktop program
+        {false, false, true, StoreApp::No, false},        // not immersive: no core window is looked at
+        {true, false, true, StoreApp::ViaProcess, true},  // frame window of a store app
+        {true, true, true, StoreApp::Yes, false},
+        {true, false, false, StoreApp::No, true},
+    };
+    for (const Case& c : cases) {
+        bool coreAsked = false;
+        EXPECT_EQ(storeAppOf(c.immersive, [&] { return c.own; }, [&] { return coreAsked = true, c.core; }), c.expected);
+        EXPECT_EQ(coreAsked, c.coreAsked);
+    }
+}
+
 TEST(WinAppRows, ClassicPackagedAndViaProcess) {
     WinAppFacts classic;
     EXPECT_EQ(winAppRows(classic), (std::vector<std::u16string>{u"Immersive\nNo", u"Store App\nNo"}));

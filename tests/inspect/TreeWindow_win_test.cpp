@@ -150,6 +150,14 @@ TEST_F(TreeWindowTest, DesktopTreeShowsTheWindowsWithTheirDepthsAndCount) {
     EXPECT_EQ(items[0].text, textFor(GetDesktopWindow()));
     EXPECT_EQ(items[0].level, 0);
     EXPECT_TRUE(isExpanded(items[0].handle));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(treeControl(), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    EXPECT_STREQ(font.lfFaceName, L"Courier New");
+    if (requestDarkTitleBar(treeWindow())) {
+        EXPECT_EQ(static_cast<COLORREF>(SendMessageW(treeControl(), TVM_GETBKCOLOR, 0, 0)), kDarkModeListBackground);
+    }
+    EXPECT_TRUE(GetMenu(treeWindow()));
+    EXPECT_EQ(GetMenuItemCount(GetMenu(treeWindow())), 3);
 
     const auto top = find(items, top_);
     const auto childA = find(items, childA_);
