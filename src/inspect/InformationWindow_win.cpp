@@ -1,7 +1,6 @@
 #include "inspect/InformationWindow_win.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <memory>
 #include <string>
@@ -278,7 +277,10 @@ void InformationWindow::onCommand(InspectCommand command) {
             stopPointerMode();
         } else {
             lastPointerWindow = nullptr;
+            pointerMovePosted = false;
+            SetLastError(0);
             pointerHook.reset(SetWindowsHookExW(WH_MOUSE_LL, pointerHookProc, GetModuleHandleW(nullptr), 0));
+            if (!pointerHook) inspectNotices().systemError(GetLastError());
         }
         break;
     case InspectCommand::CopyCell:
@@ -363,7 +365,7 @@ void InformationWindow::copy(InspectCommand command) {
         for (int row = 0; row < count; ++row) rows.push_back(rowCells(list, row));
         text = copyAllText(rows);
     }
-    (void)putTextOnClipboard(hwnd_, text);
+    copyToClipboard(hwnd_, text);
 }
 
 void InformationWindow::report(HWND target) {

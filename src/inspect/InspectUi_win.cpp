@@ -7,6 +7,7 @@
 #include "app/BoundFunctions_win.h"
 #include "app/CoreServices.h"
 #include "inspect/InspectText.h"
+#include "inspect/Notices_win.h"
 
 namespace zorbel {
 namespace {
@@ -91,6 +92,11 @@ bool putTextOnClipboard(HWND owner, const std::u16string& text) {
     if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
     memory.release(); // the clipboard owns it now
     return true;
+}
+
+void copyToClipboard(HWND owner, const std::u16string& text) {
+    SetLastError(0);
+    if (!putTextOnClipboard(owner, text)) inspectNotices().systemError(GetLastError());
 }
 
 std::u16string systemText(DWORD errorCode) { return trimLineEnd(core::systemErrorText(errorCode)); }

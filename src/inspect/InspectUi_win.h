@@ -29,6 +29,8 @@ void setControlFont(HWND control, HFONT font);
 
 // Puts text on the clipboard as CF_UNICODETEXT. False when the clipboard could not be had.
 [[nodiscard]] bool putTextOnClipboard(HWND owner, const std::u16string& text);
+// The same for a copy command: a failure is shown with the system's text.
+void copyToClipboard(HWND owner, const std::u16string& text);
 
 // A Win32 error code as a string of the system (or the fallback text), without its line end.
 std::u16string systemText(DWORD errorCode);

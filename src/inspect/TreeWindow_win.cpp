@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <windowsx.h>
 
 #include <memory>
 #include <vector>
@@ -292,9 +291,9 @@ void TreeWindow::run(InspectCommand command) {
         // Window captures belong to the capture subsystem, which this build does not have yet;
         // its captureWindow() takes selectedHandle() here.
         break;
-    case InspectCommand::TreeCopyRow: (void)putTextOnClipboard(hwnd_, selectedText()); break;
-    case InspectCommand::TreeCopyAll: (void)putTextOnClipboard(hwnd_, treeCopyAllText(snapshotTree(tree_).model())); break;
-    case InspectCommand::TreeCopyAddress: (void)putTextOnClipboard(hwnd_, itemHandleText(selectedText())); break;
+    case InspectCommand::TreeCopyRow: copyToClipboard(hwnd_, selectedText()); break;
+    case InspectCommand::TreeCopyAll: copyToClipboard(hwnd_, treeCopyAllText(snapshotTree(tree_).model())); break;
+    case InspectCommand::TreeCopyAddress: copyToClipboard(hwnd_, itemHandleText(selectedText())); break;
     case InspectCommand::ExpandAll: expand(true); break;
     case InspectCommand::ExpandSelected: expand(false); break;
     case InspectCommand::SearchTree: openSearchWindow(hwnd_); break;
