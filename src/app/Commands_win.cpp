@@ -5,6 +5,8 @@
 #include "app/TrayMenu_win.h"
 #include "capture/RegionOverlay_win.h"
 #include "capture/ScreenCapture_win.h"
+#include "inspect/InformationWindow_win.h"
+#include "inspect/TreeWindow_win.h"
 #include "power/PowerRequests_win.h"
 #include "windows/MonitoredWindows_win.h"
 #include "windows/WindowControls_win.h"
@@ -68,6 +70,12 @@ void executeMenuCommand(UINT identifier) {
         break;
     case MenuCommand::CaptureDisplay:
         captureDisplay(text);
+        break;
+    case MenuCommand::WindowInformation:
+        (void)showWindowReport(window);
+        break;
+    case MenuCommand::WindowList:
+        openTreeWindow();
         break;
     default:
         // The remaining commands belong to features that are not part of this build yet.

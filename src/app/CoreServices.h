@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "settings/Settings.h"
 
 namespace zorbel::core {
@@ -16,6 +18,8 @@ void saveSettings();
 // A tray balloon with the system's own text for a Win32 error code or HRESULT (the code itself
 // when the system has no text for it).
 void reportSystemError(DWORD errorCode);
+// The system's text for a Win32 error or HRESULT (or a text naming the code), shown nowhere.
+std::u16string systemErrorText(DWORD errorCode);
 // The tray balloon of a warning code.
 void showBalloon(int warningCode);
 // The tray menu shows something else now: rebuild it at the next timer tick.

@@ -13,6 +13,7 @@ HWND window() { return coreWindow(); }
 Settings& settings() { return currentSettings(); }
 void saveSettings() { zorbel::saveSettings(); }
 void reportSystemError(DWORD errorCode) { (void)systemErrorNotification(errorCode, false); }
+std::u16string systemErrorText(DWORD errorCode) { return systemErrorNotification(errorCode, true); }
 void showBalloon(int warningCode) { BalloonByCode(warningCode); }
 void requestMenuRebuild() { zorbel::requestMenuRebuild(); }
 void notificationSound() { zorbel::notificationSound(); }

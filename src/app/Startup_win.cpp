@@ -11,6 +11,7 @@
 #include "app/Notifications_win.h"
 #include "app/Process_win.h"
 #include "app/TimerPolicy.h"
+#include "app/ToolAccelerators_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
 #include "app/Version.h"
@@ -74,6 +75,7 @@ bool startWindowMonitor() {
         const BOOL result = GetMessageW(&message, nullptr, 0, 0);
         if (result == 0) exitRoutine(); // WM_QUIT: nothing posts it, but leave cleanly if it comes
         if (result < 0) continue;
+        if (translateToolAccelerator(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

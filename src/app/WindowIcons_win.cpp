@@ -4,6 +4,7 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/MenuIcons_win.h"
+#include "inspect/WinAppDetails_win.h"
 
 namespace zorbel {
 namespace {
@@ -47,9 +48,7 @@ bool isImmersive(HWND window) {
     return process && isImmersiveProcess(process.get());
 }
 
-std::unique_ptr<Win32WindowIcons> iconsFrom(HICON icon, int width, int height) {
-    // Drawn once; the paler copies only scale the alpha of those pixels.
-    const std::optional<Image> drawn = drawIconImage(icon, width, height);
+std::unique_ptr<Win32WindowIcons> iconsFromImage(const std::optional<Image>& drawn) {
     if (!drawn) return nullptr;
     auto icons = std::make_unique<Win32WindowIcons>();
     for (int level = 0; level < kWindowIconLevels; ++level)
@@ -57,6 +56,11 @@ std::unique_ptr<Win32WindowIcons> iconsFrom(HICON icon, int width, int height) {
             makeIconImage(*drawn, static_cast<std::uint8_t>(255 - 25 * level));
     if (!icons->images[0]) return nullptr;
     return icons;
+}
+
+std::unique_ptr<Win32WindowIcons> iconsFrom(HICON icon, int width, int height) {
+    // Drawn once; the paler copies only scale the alpha of those pixels.
+    return iconsFromImage(drawIconImage(icon, width, height));
 }
 
 } // namespace
@@ -78,6 +82,8 @@ std::unique_ptr<Win32WindowIcons> makeWindowIcons(HWND window, HWND coreWindow, 
     if (coreWindow && isImmersive(window)) {
         if (UniqueIcon icon = executableSmallIcon(windowProcessImagePath(coreWindow)))
             if (auto icons = iconsFrom(icon.get(), width, height)) return icons;
+        // Packaged executables rarely carry an icon; their folder holds the logo assets.
+        if (auto icons = iconsFromImage(findPackageLogoImage(coreWindow, width, width, height))) return icons;
     }
     if (HICON own = windowOwnIcon(window)) {
         UniqueIcon copy(static_cast<HICON>(CopyImage(own, IMAGE_ICON, width, height, 0)));

@@ -1,0 +1,191 @@
+#include "inspect/SearchWindow_win.h"
+
+#include <memory>
+#include <vector>
+
+#include "app/DpiLayout.h"
+#include "app/ToolAccelerators_win.h"
+#include "app/ToolWindow_win.h"
+#include "inspect/InspectMenus.h"
+#include "inspect/InspectUi_win.h"
+#include "inspect/TreeWindow_win.h"
+
+namespace zorbel {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Zorbel!_Search_Window";
+constexpr wchar_t kTitle[] = L"Search String...";
+constexpr int kClientWidth = 320; // at 96 DPI
+constexpr int kClientHeight = 30;
+constexpr int kFieldId = 100;
+constexpr int kCaseSensitiveId = 101;
+
+struct ControlRect {
+    int x, y, width, height;
+};
+constexpr ControlRect kFieldRect{5, 5, 190, 20};
+constexpr ControlRect kCaseSensitiveRect{200, 5, 110, 20};
+
+class SearchWindow {
+public:
+    static std::unique_ptr<SearchWindow> open(HWND owner);
+
+    HWND hwnd() const { return hwnd_; }
+    SearchWindowParts parts() const { return {hwnd_, field_, caseSensitive_}; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    bool onCreate();
+    void onCommand(InspectCommand command);
+    LRESULT onFieldColour(HDC hdc);
+    void onDpiChanged(int dpi, const RECT& suggested);
+    void onDestroyed();
+    void layOut(int dpi);
+
+    HWND hwnd_ = nullptr;
+    UniqueWindow window_;
+    HWND field_ = nullptr;
+    HWND caseSensitive_ = nullptr;
+    UniqueFont font_;
+    UniqueAcceleratorTable accelerators_;
+    UniqueBrush darkFieldBrush_; // set when the dark title bar was granted
+};
+
+std::unique_ptr<SearchWindow> current;
+
+} // namespace
+
+std::unique_ptr<SearchWindow> SearchWindow::open(HWND owner) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+
+    auto self = std::make_unique<SearchWindow>();
+    ToolWindowLayout shape;
+    shape.className = kClassName;
+    shape.title = kTitle;
+    shape.clientWidth = kClientWidth;
+    shape.clientHeight = kClientHeight;
+    shape.style = WS_CAPTION | WS_SYSMENU;
+    shape.parent = owner;
+    shape.createParameter = self.get();
+    if (openToolWindow(shape, self->window_) == 0) return nullptr;
+    SetFocus(self->field_);
+    return self;
+}
+
+LRESULT CALLBACK SearchWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    auto* self = reinterpret_cast<SearchWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<SearchWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->onDestroyed(); // deletes self
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT SearchWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_CREATE:
+        return onCreate() ? 0 : -1;
+    case WM_COMMAND:
+        if (lParam == 0) onCommand(static_cast<InspectCommand>(LOWORD(wParam)));
+        return 0;
+    case WM_CTLCOLOREDIT:
+        if (reinterpret_cast<HWND>(lParam) == field_ && darkFieldBrush_) return onFieldColour(reinterpret_cast<HDC>(wParam));
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_CLOSE:
+        DestroyWindow(hwnd_); // WM_NCDESTROY deletes this object
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+bool SearchWindow::onCreate() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    field_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0,
+                             0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFieldId)), instance, nullptr);
+    caseSensitive_ = CreateWindowExW(0, L"BUTTON", L"Case Sensitive", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                                     0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCaseSensitiveId)),
+                                     instance, nullptr);
+    if (!field_ || !caseSensitive_) return false;
+    SendMessageW(caseSensitive_, BM_SETCHECK, BST_CHECKED, 0);
+    accelerators_ = createAcceleratorTable(searchAccelerators());
+    registerToolAccelerators(hwnd_, accelerators_.get());
+    if (requestDarkTitleBar(hwnd_)) darkFieldBrush_.reset(CreateSolidBrush(kDarkModeListBackground));
+    layOut(windowDpi(hwnd_));
+    return true;
+}
+
+void SearchWindow::onCommand(InspectCommand command) {
+    if (command == InspectCommand::SearchClose) {
+        DestroyWindow(hwnd_); // the last use of this object
+        return;
+    }
+    if (command != InspectCommand::SearchRun) return;
+    const int length = GetWindowTextLengthW(field_);
+    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(field_, text.data(), length + 1);
+    const bool caseSensitive = SendMessageW(caseSensitive_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    searchTreeItems(fromWide(text.data()), caseSensitive);
+}
+
+LRESULT SearchWindow::onFieldColour(HDC hdc) {
+    SetTextColor(hdc, kDarkModeListText);
+    SetBkColor(hdc, kDarkModeListBackground);
+    return reinterpret_cast<LRESULT>(darkFieldBrush_.get());
+}
+
+void SearchWindow::onDpiChanged(int dpi, const RECT& suggested) {
+    layOut(dpi);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SearchWindow::onDestroyed() {
+    unregisterToolAccelerators(hwnd_);
+    window_.release(); // being destroyed already
+    if (current.get() == this) current.reset();
+}
+
+void SearchWindow::layOut(int dpi) {
+    font_ = createInterfaceFont(L"Arial", 8, false, dpi);
+    const auto place = [dpi](HWND control, const ControlRect& r) {
+        SetWindowPos(control, nullptr, scaleForDpi(r.x, dpi), scaleForDpi(r.y, dpi), scaleForDpi(r.width, dpi),
+                     scaleForDpi(r.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(field_, kFieldRect);
+    place(caseSensitive_, kCaseSensitiveRect);
+    setControlFont(field_, font_.get());
+    setControlFont(caseSensitive_, font_.get());
+}
+
+void openSearchWindow(HWND owner) {
+    if (current) return;
+    current = SearchWindow::open(owner);
+}
+
+void closeSearchWindow() {
+    if (current) SendMessageW(current->hwnd(), WM_CLOSE, 0, 0);
+}
+
+SearchWindowParts searchWindowParts() { return current ? current->parts() : SearchWindowParts{}; }
+
+} // namespace zorbel

@@ -1,0 +1,450 @@
+#include "inspect/TreeWindow_win.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/ToolAccelerators_win.h"
+#include "app/ToolWindow_win.h"
+#include "capture/ScreenCapture_win.h"
+#include "inspect/InformationWindow_win.h"
+#include "inspect/InspectUi_win.h"
+#include "inspect/Notices_win.h"
+#include "inspect/SearchWindow_win.h"
+#include "inspect/TreeWalks.h"
+#include "inspect/WindowList_win.h"
+#include "inspect/WindowQueries_win.h"
+#include "settings/StringTable.h"
+
+namespace zorbel {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Zorbel!_Window_List";
+constexpr wchar_t kTitle[] = L"Window List";
+constexpr int kClientWidth = 800; // at 96 DPI
+constexpr int kClientHeight = 400;
+constexpr int kTreeControlId = 100;
+constexpr int kItemTextCapacity = 1024; // every item text is far shorter
+constexpr DWORD kSaveNameCapacity = 4096;
+
+SearchState searchState; // kept while the program runs
+
+// The tree control's items in pre-order, as the walks over it see them.
+struct TreeSnapshot {
+    std::vector<HTREEITEM> items;
+    std::vector<std::u16string> texts;
+    std::vector<int> levels;
+    std::vector<bool> expanded;
+
+    TreeModel model() const {
+        TreeModel model = TreeModel::fromLevels(texts, levels);
+        for (std::size_t i = 0; i < expanded.size(); ++i) model.setExpanded(i, expanded[i]);
+        return model;
+    }
+    std::optional<std::size_t> indexOf(HTREEITEM item) const {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i] == item) return i;
+        return std::nullopt;
+    }
+};
+
+HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+std::u16string itemText(HWND tree, HTREEITEM item) {
+    if (!item) return {};
+    wchar_t buffer[kItemTextCapacity]{};
+    TVITEMW query{};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = buffer;
+    query.cchTextMax = kItemTextCapacity;
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return {};
+    return fromWide(query.pszText);
+}
+
+bool isExpanded(HWND tree, HTREEITEM item) {
+    return (SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+TreeSnapshot snapshotTree(HWND tree) {
+    TreeSnapshot snapshot;
+    std::vector<HTREEITEM> chain; // ancestors of the current item
+    HTREEITEM item = nextItem(tree, nullptr, TVGN_ROOT);
+    while (item) {
+        snapshot.items.push_back(item);
+        snapshot.texts.push_back(itemText(tree, item));
+        snapshot.levels.push_back(static_cast<int>(chain.size()));
+        snapshot.expanded.push_back(isExpanded(tree, item));
+        if (HTREEITEM child = nextItem(tree, item, TVGN_CHILD)) {
+            chain.push_back(item);
+            item = child;
+            continue;
+        }
+        HTREEITEM next = nextItem(tree, item, TVGN_NEXT);
+        while (!next && !chain.empty()) {
+            next = nextItem(tree, chain.back(), TVGN_NEXT);
+            chain.pop_back();
+        }
+        item = next;
+    }
+    return snapshot;
+}
+
+class TreeWindow {
+public:
+    static std::unique_ptr<TreeWindow> open();
+
+    HWND hwnd() const { return hwnd_; }
+    HWND tree() const { return tree_; }
+    int paintCount() const { return paintCount_; }
+    void run(InspectCommand command);
+    void search(const std::u16string& query, bool caseSensitive);
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    bool onCreate();
+    void onSize(int width, int height);
+    LRESULT onNotify(const NMHDR& header);
+    void onDpiChanged(int dpi, const RECT& suggested);
+    void onDestroyed();
+
+    HTREEITEM selectedItem() const { return nextItem(tree_, nullptr, TVGN_CARET); }
+    std::u16string selectedText() const { return itemText(tree_, selectedItem()); }
+    HWND selectedHandle() const {
+        return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(handleFromItemText(selectedText())));
+    }
+
+    void enumerate(Enumeration enumeration);
+    void rebuild(HWND root);
+    void expand(bool all);
+    void sort(bool all);
+    void saveAs();
+    void selectAndReveal(const TreeSnapshot& snapshot, std::size_t index);
+    void highlight(const TreeSnapshot& snapshot, std::size_t index, bool on);
+    void applyFonts(int dpi);
+
+    HWND hwnd_ = nullptr;
+    UniqueWindow window_;
+    HWND tree_ = nullptr;
+    UniqueFont font_;
+    UniqueAcceleratorTable accelerators_;
+    int paintCount_ = 0;
+};
+
+std::unique_ptr<TreeWindow> current;
+
+} // namespace
+
+std::unique_ptr<TreeWindow> TreeWindow::open() {
+    ensureCommonControls();
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+
+    auto self = std::make_unique<TreeWindow>();
+    ToolWindowLayout shape;
+    shape.className = kClassName;
+    shape.title = kTitle;
+    shape.clientWidth = kClientWidth;
+    shape.clientHeight = kClientHeight;
+    shape.style = WS_OVERLAPPEDWINDOW;
+    shape.createParameter = self.get();
+    if (openToolWindow(shape, self->window_) == 0) return nullptr;
+    return self;
+}
+
+LRESULT CALLBACK TreeWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    auto* self = reinterpret_cast<TreeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<TreeWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->onDestroyed(); // deletes self
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT TreeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+    case WM_CREATE:
+        return onCreate() ? 0 : -1;
+    case WM_SIZE:
+        onSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND:
+        if (lParam == 0) run(static_cast<InspectCommand>(LOWORD(wParam)));
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(hwnd_); // WM_NCDESTROY deletes this object
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+bool TreeWindow::onCreate() {
+    tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                                TVS_SHOWSELALWAYS,
+                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTreeControlId)),
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!tree_) return false;
+    SendMessageW(tree_, TVM_SETEXTENDEDSTYLE, TVS_EX_DOUBLEBUFFER, TVS_EX_DOUBLEBUFFER);
+
+    UniqueMenu menuBar = renderMenu(treeMenuBar(strings()), true);
+    if (menuBar && SetMenu(hwnd_, menuBar.get())) menuBar.release(); // the window owns it now
+    accelerators_ = createAcceleratorTable(treeAccelerators());
+    registerToolAccelerators(hwnd_, accelerators_.get());
+    if (requestDarkTitleBar(hwnd_)) {
+        SendMessageW(tree_, TVM_SETBKCOLOR, 0, kDarkModeListBackground);
+        SendMessageW(tree_, TVM_SETTEXTCOLOR, 0, kDarkModeListText);
+    }
+    applyFonts(windowDpi(hwnd_));
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    onSize(client.right, client.bottom);
+    return true;
+}
+
+void TreeWindow::onSize(int width, int height) {
+    SetWindowPos(tree_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT TreeWindow::onNotify(const NMHDR& header) {
+    if (header.hwndFrom != tree_) return 0;
+    switch (header.code) {
+    case NM_CUSTOMDRAW:
+        if (reinterpret_cast<const NMCUSTOMDRAW&>(header).dwDrawStage == CDDS_PREPAINT) ++paintCount_;
+        return CDRF_DODEFAULT;
+    case NM_DBLCLK:
+        // No desktop fallback here: with nothing selected the report says the handle is invalid.
+        (void)showWindowReport(selectedHandle());
+        return 0;
+    case NM_RCLICK: {
+        // The menu acts on the item that was clicked, as a tree's context menu does.
+        TVHITTESTINFO hit{};
+        GetCursorPos(&hit.pt);
+        ScreenToClient(tree_, &hit.pt);
+        if (auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit))))
+            SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        showPopupMenu(hwnd_, treeContextMenu(strings()));
+        return 1; // handled: no WM_CONTEXTMENU
+    }
+    default:
+        return 0;
+    }
+}
+
+void TreeWindow::onDpiChanged(int dpi, const RECT& suggested) {
+    applyFonts(dpi);
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TreeWindow::onDestroyed() {
+    unregisterToolAccelerators(hwnd_);
+    window_.release(); // being destroyed already
+    if (current.get() == this) current.reset();
+}
+
+void TreeWindow::applyFonts(int dpi) {
+    font_ = createInterfaceFont(L"Courier New", 9, false, dpi);
+    setControlFont(tree_, font_.get());
+}
+
+void TreeWindow::run(InspectCommand command) {
+    switch (command) {
+    case InspectCommand::TreeSaveAs: saveAs(); break;
+    case InspectCommand::TreeClose: DestroyWindow(hwnd_); break; // the last use of this object
+    case InspectCommand::EnumerateDesktop: enumerate(Enumeration::Desktop); break;
+    case InspectCommand::EnumerateTopLevel: enumerate(Enumeration::TopLevel); break;
+    case InspectCommand::EnumerateChildren: enumerate(Enumeration::Children); break;
+    case InspectCommand::EnumerateThreads: enumerate(Enumeration::Threads); break;
+    case InspectCommand::EnumerateImmersive: enumerate(Enumeration::Immersive); break;
+    case InspectCommand::EnumerateStoreApps: enumerate(Enumeration::StoreApps); break;
+    case InspectCommand::TreeWindowInfo: {
+        HWND selected = selectedHandle();
+        (void)showWindowReport(selected ? selected : GetDesktopWindow());
+        break;
+    }
+    case InspectCommand::TreeWindowCapture:
+        (void)captureWindow(selectedHandle()); // a failure has been reported
+        break;
+    case InspectCommand::TreeCopyRow: copyToClipboard(hwnd_, selectedText()); break;
+    case InspectCommand::TreeCopyAll: copyToClipboard(hwnd_, treeCopyAllText(snapshotTree(tree_).model())); break;
+    case InspectCommand::TreeCopyAddress: copyToClipboard(hwnd_, itemHandleText(selectedText())); break;
+    case InspectCommand::ExpandAll: expand(true); break;
+    case InspectCommand::ExpandSelected: expand(false); break;
+    case InspectCommand::SearchTree: openSearchWindow(hwnd_); break;
+    case InspectCommand::SortAll: sort(true); break;
+    case InspectCommand::SortSelected: sort(false); break;
+    default: break;
+    }
+}
+
+void TreeWindow::enumerate(Enumeration enumeration) {
+    if (const std::optional<HWND> root = runEnumeration(enumeration, selectedHandle())) rebuild(*root);
+}
+
+void TreeWindow::rebuild(HWND root) {
+    const std::vector<WindowListEntry>& entries = windowList();
+    std::vector<std::u16string> texts{treeItemText(reinterpret_cast<std::uintptr_t>(root), windowTitleText(root),
+                                                   windowClassText(root))};
+    std::vector<std::int32_t> levels{0};
+    for (const WindowListEntry& entry : entries) {
+        if (!isShownEntry(entry)) continue;
+        texts.push_back(treeItemText(entry.handle, entry.title, entry.className));
+        levels.push_back(entry.depth);
+    }
+    const std::vector<std::size_t> parents = parentsByAppendRule(levels);
+    {
+        const RedrawSuspended quiet(tree_);
+        SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+        std::vector<HTREEITEM> items(texts.size(), nullptr);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            TVINSERTSTRUCTW insert{};
+            insert.hParent = i == 0 || !items[parents[i]] ? TVI_ROOT : items[parents[i]];
+            insert.hInsertAfter = TVI_LAST;
+            insert.item.mask = TVIF_TEXT;
+            insert.item.pszText = const_cast<wchar_t*>(wide(texts[i]));
+            items[i] = reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+        }
+        if (items[0]) SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(items[0]));
+    }
+    const int count = static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0));
+    wchar_t currentTitle[64]{};
+    GetWindowTextW(hwnd_, currentTitle, 64);
+    SetWindowTextW(hwnd_, wide(treeWindowTitle(fromWide(currentTitle), static_cast<std::size_t>(count > 0 ? count : 0))));
+}
+
+void TreeWindow::expand(bool all) {
+    const TreeSnapshot snapshot = snapshotTree(tree_);
+    if (snapshot.items.empty()) return;
+    HTREEITEM selected = selectedItem();
+    const std::optional<std::size_t> selectedIndex = snapshot.indexOf(selected);
+    if (!all && !selectedIndex) return;
+    TreeModel model = snapshot.model();
+    const std::size_t steps = windowList().size();
+    const std::vector<std::size_t> expanded = all ? expandAllWalk(model, steps) : expandSelectedWalk(model, *selectedIndex, steps);
+    for (std::size_t index : expanded)
+        SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(snapshot.items[index]));
+    if (selected) SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
+    if (selectedIndex) selectAndReveal(snapshot, *selectedIndex);
+}
+
+void TreeWindow::sort(bool all) {
+    const TreeSnapshot snapshot = snapshotTree(tree_);
+    if (snapshot.items.empty()) return;
+    const std::optional<std::size_t> start = all ? std::optional<std::size_t>(0) : snapshot.indexOf(selectedItem());
+    if (!start) return;
+    // Every branch of the subtree in turn: not every tree control sorts recursively when asked to.
+    const TreeModel model = snapshot.model();
+    const int startLevel = model.level(*start);
+    for (std::size_t i = *start; i < model.size() && (i == *start || model.level(i) > startLevel); ++i)
+        if (model.firstChild(i)) SendMessageW(tree_, TVM_SORTCHILDREN, FALSE, reinterpret_cast<LPARAM>(snapshot.items[i]));
+}
+
+void TreeWindow::saveAs() {
+    const std::u16string text = treeCopyAllText(snapshotTree(tree_).model());
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    std::vector<wchar_t> name(kSaveNameCapacity, L'\0');
+    const std::u16string defaultName = timestampFileName(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
+    defaultName.copy(reinterpret_cast<char16_t*>(name.data()), defaultName.size());
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = hwnd_;
+    dialog.lpstrFilter = L"Text documents (*.txt)\0*.txt\0";
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = kSaveNameCapacity;
+    dialog.lpstrTitle = L"Save as...";
+    dialog.lpstrDefExt = L"txt";
+    // The program's working directory stays where it was; an existing file is only replaced when
+    // the user agrees.
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameW(&dialog) || name[0] == L'\0') return;
+
+    const std::u16string path = textFileName(fromWide(name.data()));
+    const UniqueFile file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
+    const std::string bytes = utf8FileBytes(text);
+    DWORD written = 0;
+    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+void TreeWindow::selectAndReveal(const TreeSnapshot& snapshot, std::size_t index) {
+    if (index >= snapshot.items.size()) return;
+    SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(snapshot.items[index]));
+    SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(snapshot.items[index]));
+}
+
+void TreeWindow::highlight(const TreeSnapshot& snapshot, std::size_t index, bool on) {
+    if (index >= snapshot.items.size()) return;
+    TVITEMW item{};
+    item.mask = TVIF_STATE;
+    item.hItem = snapshot.items[index];
+    item.stateMask = TVIS_DROPHILITED;
+    item.state = on ? TVIS_DROPHILITED : 0;
+    SendMessageW(tree_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    RedrawWindow(tree_, nullptr, nullptr, RDW_UPDATENOW);
+}
+
+void TreeWindow::search(const std::u16string& query, bool caseSensitive) {
+    if (query.empty()) return;
+    const TreeSnapshot snapshot = snapshotTree(tree_);
+    const SearchOutcome outcome = searchTree(snapshot.texts, query, caseSensitive, searchState);
+    if (!outcome.hit) {
+        inspectNotices().sound();
+        return;
+    }
+    highlight(snapshot, outcome.previousHit, false);
+    selectAndReveal(snapshot, *outcome.hit);
+    highlight(snapshot, *outcome.hit, true);
+}
+
+void openTreeWindow() {
+    if (current) return;
+    current = TreeWindow::open();
+    if (current) current->run(InspectCommand::EnumerateDesktop);
+}
+
+void closeTreeWindow() {
+    if (current) SendMessageW(current->hwnd(), WM_CLOSE, 0, 0);
+}
+
+bool isTreeWindowOpen() { return current != nullptr; }
+HWND treeWindow() { return current ? current->hwnd() : nullptr; }
+HWND treeControl() { return current ? current->tree() : nullptr; }
+int treePaintCount() { return current ? current->paintCount() : 0; }
+
+void runTreeCommand(InspectCommand command) {
+    if (current) current->run(command);
+}
+
+void searchTreeItems(const std::u16string& query, bool caseSensitive) {
+    if (current) current->search(query, caseSensitive);
+}
+
+} // namespace zorbel
