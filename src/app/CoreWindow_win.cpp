@@ -5,6 +5,7 @@
 #include "app/Commands_win.h"
 #include "app/Handles_win.h"
 #include "app/Notifications_win.h"
+#include "app/Process_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
 
@@ -12,6 +13,8 @@ namespace zorbel {
 namespace {
 
 UniqueWindow window;
+// Set while the window is taken down on purpose (by the exits), and while its WM_DESTROY runs.
+bool destroying = false;
 UINT taskbarCreated = 0;
 UINT shellHook = 0;
 
@@ -41,6 +44,15 @@ void onTrayCallback(HWND hwnd, LPARAM mouseMessage) noexcept {
     }
 }
 
+// Only Exit ends the program. Anything else that takes the window down (a DestroyWindow from
+// elsewhere in the process) would leave a process without timer and tray, still holding the
+// single-instance mutex: the exit routine runs instead.
+void onDestroy() noexcept {
+    if (destroying) return;
+    destroying = true;
+    exitRoutine();
+}
+
 void onCommand(WPARAM wParam, LPARAM lParam) noexcept {
     // Menu commands only: controls carry their handle in lParam.
     if (lParam == 0 && HIWORD(wParam) == 0) executeMenuCommand(LOWORD(wParam));
@@ -66,6 +78,16 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_COMMAND:
         onCommand(wParam, lParam);
+        return 0;
+    // A close request (taskkill without /F, or SC_CLOSE from outside) would reach DefWindowProcW,
+    // which destroys the window: the program is ended only through Exit.
+    case WM_CLOSE:
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) return 0;
+        break;
+    case WM_DESTROY:
+        onDestroy();
         return 0;
     default:
         break;
@@ -101,7 +123,16 @@ bool createCoreWindow(HINSTANCE instance) {
 
 HWND coreWindow() { return window.get(); }
 
-void destroyCoreWindow() { window.reset(); }
+void destroyCoreWindow() {
+    if (destroying) {
+        // Called by the exit routine from inside WM_DESTROY: the window is already going.
+        window.release();
+        return;
+    }
+    destroying = true;
+    window.reset();
+    destroying = false;
+}
 
 bool registerCoreMessages() {
     taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");

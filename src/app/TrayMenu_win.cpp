@@ -175,8 +175,9 @@ bool menuRebuildRequested() { return rebuildRequested; }
 void setRebuildOnEveryTick(bool everyTick) { rebuildEveryTick = everyTick; }
 
 void CALLBACK trayMenuTimerProc(HWND, UINT, UINT_PTR, DWORD) noexcept {
-    // The open menu's identifiers index the table: never rebuild under it.
-    if (menuShown) return;
+    // The open menu's identifiers index the table: never rebuild under it. Nor inside a rebuild,
+    // should one of the windows it asks get this tick dispatched.
+    if (menuShown || rebuilding) return;
     rebuilding = true;
     if (rebuildRequested || rebuildEveryTick) {
         rebuildTrayMenu();
@@ -211,7 +212,9 @@ void rebuildTrayMenu() {
 }
 
 void showTrayMenu() {
-    if (!menu || rebuilding) return;
+    // The open menu's modal loop dispatches queued tray callbacks: a second menu inside the first
+    // would clear the flag on its return while the first is still up.
+    if (!menu || rebuilding || menuShown) return;
     menuShown = true;
     POINT cursor{};
     GetCursorPos(&cursor);
