@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/BoundFunctions_win.h"
 #include "app/Commands_win.h"
 #include "app/Handles_win.h"
 #include "app/Notifications_win.h"
@@ -17,6 +18,7 @@ UniqueWindow window;
 bool destroying = false;
 UINT taskbarCreated = 0;
 UINT shellHook = 0;
+bool taskbarCreatedAllowed = false;
 
 constexpr WPARAM kShellWindowCreated = 1;
 constexpr WPARAM kShellWindowDestroyed = 2;
@@ -137,10 +139,15 @@ void destroyCoreWindow() {
 bool registerCoreMessages() {
     taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     shellHook = RegisterWindowMessageW(L"SHELLHOOK");
+    // An elevated process does not receive Explorer's broadcast from a lower integrity level
+    // unless it lets the message through; without it a restarted taskbar takes the icon for good.
+    if (const auto changeFilter = bound().ChangeWindowMessageFilterEx; changeFilter && taskbarCreated != 0 && window)
+        taskbarCreatedAllowed = changeFilter(window.get(), taskbarCreated, MSGFLT_ALLOW, nullptr) != FALSE;
     return taskbarCreated != 0 && shellHook != 0;
 }
 
 UINT taskbarCreatedMessage() { return taskbarCreated; }
+bool taskbarCreatedPassesMessageFilter() { return taskbarCreatedAllowed; }
 UINT shellHookMessage() { return shellHook; }
 
 } // namespace zorbel

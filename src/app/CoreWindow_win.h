@@ -20,8 +20,11 @@ HWND coreWindow();
 void destroyCoreWindow();
 
 // The values RegisterWindowMessageW gave for "TaskbarCreated" and "SHELLHOOK" (0 until registered).
+// Call once the window exists.
 [[nodiscard]] bool registerCoreMessages();
 UINT taskbarCreatedMessage();
+// True when the window lets "TaskbarCreated" through the message filter of an elevated process.
+bool taskbarCreatedPassesMessageFilter();
 UINT shellHookMessage();
 
 } // namespace zorbel

@@ -45,6 +45,8 @@ TEST_F(CoreWindowTest, TaskbarCreatedAddsTheTrayIconAgain) {
 
     EXPECT_EQ(SendMessageW(core, taskbarCreatedMessage(), 0, 0), 0);
     EXPECT_TRUE(test::trayIconExists(core));
+    // So that an elevated instance gets the broadcast from the unelevated shell.
+    EXPECT_TRUE(taskbarCreatedPassesMessageFilter());
 }
 
 TEST_F(CoreWindowTest, TaskbarCreatedWithTheIconPresentLeavesExactlyOne) {
