@@ -8,6 +8,7 @@
 #include "app/CoreWindow_win.h"
 #include "app/Handles_win.h"
 #include "app/Notifications_win.h"
+#include "app/PathText.h"
 #include "app/Process_win.h"
 #include "app/TimerPolicy.h"
 #include "app/TrayIcon_win.h"
@@ -103,8 +104,10 @@ void runProgram(HINSTANCE instance) {
     loadLanguage();
     startupFolderOperation(true, false);
 
-    const std::u16string path = programPath();
-    if (!programFileIsIntact(wide(path))) failStartup(5);
+    // A path that cannot be read says nothing about the file, so only a file that was read and
+    // found damaged stops the program.
+    if (const std::u16string path = programPath(); !path.empty() && !programFileIsIntact(wide(extendedLengthPath(path))))
+        failStartup(5);
 
     if (createSingleInstanceMutex() == InstanceCheck::AlreadyRunning) failStartup(2);
     if (versionGate(readOsVersion(), 10, 0, 14393) == 0) failStartup(3);
