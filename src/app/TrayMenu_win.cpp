@@ -1,5 +1,7 @@
 #include "app/TrayMenu_win.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/BoundFunctions_win.h"
@@ -11,12 +13,12 @@
 #include "app/TrayIcon_win.h"
 #include "app/WindowEligibility.h"
 #include "app/WindowIcons_win.h"
+#include "app/WindowQueries_win.h"
 #include "settings/StringTable.h"
 
 namespace zorbel {
 namespace {
 
-constexpr UINT kResponseTimeoutMs = 100;
 constexpr DWORD kCloakedAttribute = 14; // DWMWA_CLOAKED
 
 UniqueMenu menu;
@@ -52,11 +54,6 @@ WindowFacts gatherFacts(HWND hwnd) {
     return facts;
 }
 
-bool answersInTime(HWND hwnd) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kResponseTimeoutMs, &result) != 0;
-}
-
 std::u16string readTitle(HWND hwnd) {
     wchar_t buffer[kMaxTitleUnits + 1]{};
     int length = 0;
@@ -66,21 +63,65 @@ std::u16string readTitle(HWND hwnd) {
     return windowMenuTitle(length > 0 ? fromWide(buffer, static_cast<std::size_t>(length)) : std::u16string());
 }
 
-void listWindow(TrayMenuBuilder& builder, HWND hwnd) {
-    if (!hwnd) return;
-    const WindowFacts facts = gatherFacts(hwnd);
-    if (!isListableWindow(facts) || !answersInTime(hwnd)) return;
+struct Candidate {
+    HWND hwnd;
+    WindowFacts facts;
+};
 
-    HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
-    builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
-    if (builder.updateTitle(readTitle(hwnd))) {
-        MenuEntry* header = builder.currentHeader();
-        const SmallIconMetrics& metrics = smallIconMetrics();
-        header->icons = makeWindowIcons(hwnd, reinterpret_cast<HWND>(header->coreWindow), metrics.width,
-                                        metrics.height);
+// The windows that pass every listing rule but the last, in list order.
+std::vector<Candidate> candidateWindows(const std::vector<HWND>& windows) {
+    std::vector<Candidate> candidates;
+    for (HWND hwnd : windows) {
+        if (!hwnd) continue;
+        WindowFacts facts = gatherFacts(hwnd);
+        if (isListableWindow(facts)) candidates.push_back({hwnd, facts});
     }
-    const bool topMost = (facts.exStyle & WS_EX_TOPMOST) != 0;
-    builder.endWindow(topMost, false);
+    return candidates;
+}
+
+// The last rule: the window answers WM_NULL within the time-out. All candidates are asked at once,
+// so the rebuild waits one time-out at most however many windows are slow.
+std::vector<Candidate> answeringWindows(const std::vector<Candidate>& candidates) {
+    std::vector<HWND> handles;
+    handles.reserve(candidates.size());
+    for (const Candidate& candidate : candidates) handles.push_back(candidate.hwnd);
+    const std::vector<std::optional<LRESULT>> answers = askWindows(handles, WM_NULL, 0, 0);
+    std::vector<Candidate> answering;
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (answers[i]) answering.push_back(candidates[i]);
+    return answering;
+}
+
+// Lists the windows; returns the header entries whose icons must be made (new windows, changed
+// titles, and windows whose images could not be made last time).
+std::vector<std::pair<std::size_t, WindowIconRequest>> listWindows(TrayMenuBuilder& builder,
+                                                                   const std::vector<Candidate>& windows) {
+    std::vector<std::pair<std::size_t, WindowIconRequest>> needIcons;
+    for (const Candidate& candidate : windows) {
+        HWND hwnd = candidate.hwnd;
+        HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
+        const std::size_t header =
+            builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
+        const bool changed = builder.updateTitle(readTitle(hwnd));
+        if (const MenuEntry* entry = builder.currentHeader(); changed || !entry->icons)
+            needIcons.push_back({header, {hwnd, reinterpret_cast<HWND>(entry->coreWindow)}});
+        const bool topMost = (candidate.facts.exStyle & WS_EX_TOPMOST) != 0;
+        builder.endWindow(topMost, false);
+    }
+    return needIcons;
+}
+
+// The items refer to their window's images through its header entry, so the images can be made
+// after all windows are listed, for all of them together.
+void makeIcons(const std::vector<std::pair<std::size_t, WindowIconRequest>>& needIcons) {
+    if (needIcons.empty()) return;
+    std::vector<WindowIconRequest> requests;
+    requests.reserve(needIcons.size());
+    for (const auto& need : needIcons) requests.push_back(need.second);
+    const SmallIconMetrics& metrics = smallIconMetrics();
+    std::vector<std::unique_ptr<Win32WindowIcons>> icons = makeWindowIcons(requests, metrics.width, metrics.height);
+    for (std::size_t i = 0; i < needIcons.size(); ++i)
+        if (MenuEntry* header = commandTable.find(needIcons[i].first)) header->icons = std::move(icons[i]);
 }
 
 BOOL CALLBACK collectWindow(HWND hwnd, LPARAM parameter) noexcept {
@@ -193,7 +234,8 @@ void rebuildTrayMenu() {
 
     TrayMenuBuilder builder(commandTable, strings());
     builder.begin();
-    for (HWND hwnd : topLevelWindows()) listWindow(builder, hwnd);
+    const std::vector<Candidate> listed = answeringWindows(candidateWindows(topLevelWindows()));
+    makeIcons(listWindows(builder, listed));
 
     ToolsFacts tools;
     tools.displayDevices = displayDevices();

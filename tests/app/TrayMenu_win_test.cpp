@@ -280,6 +280,63 @@ TEST_F(TrayMenuTest, HungWindowsAreLeftOutWithoutStallingTheRebuild) {
     for (HWND hwnd : windows) EXPECT_TRUE(listed(top, hwnd)) << "listed again once it answers";
 }
 
+// Every window is asked at once: forty windows that each take 90 ms to answer cost one wait, not
+// forty, for the responsiveness test and for the icon queries alike.
+TEST_F(TrayMenuTest, SlowWindowsAreAskedTogether) {
+    constexpr int kSlowWindows = 40;
+    test::SlowWindows slow(kSlowWindows, 90, L"Slow window");
+    ASSERT_EQ(slow.windows().size(), static_cast<std::size_t>(kSlowWindows));
+    auto countListed = [&](const std::vector<ReadItem>& top) {
+        int count = 0;
+        for (HWND hwnd : slow.windows()) count += listed(top, hwnd);
+        return count;
+    };
+
+    // The first rebuild also asks for their icons: a second wait, and the images to make. One
+    // after the other, the responsiveness test alone would take 3.6 s.
+    auto start = std::chrono::steady_clock::now();
+    auto top = rebuild();
+    const double firstMs = test::millisecondsSince(start);
+    EXPECT_LT(firstMs, 1000.0);
+    for (HWND hwnd : slow.windows()) {
+        const auto header = headerIndexOf(hwnd);
+        if (!header) continue;
+        const auto* icons = dynamic_cast<const Win32WindowIcons*>(trayCommandTable().find(*header)->icons.get());
+        EXPECT_TRUE(icons && icons->images[0]) << "no images for a slow window";
+    }
+
+    start = std::chrono::steady_clock::now();
+    top = rebuild();
+    const double secondMs = test::millisecondsSince(start);
+    EXPECT_EQ(countListed(top), kSlowWindows);
+    EXPECT_LT(secondMs, 300.0) << "first rebuild: " << firstMs << " ms";
+}
+
+// A window that answers after the time-out is left out, also when its late answer to one rebuild
+// arrives while the next rebuild waits: that answer belongs to the round that asked.
+TEST_F(TrayMenuTest, WindowsAnsweringTooLateAreLeftOut) {
+    test::SlowWindows late(4, 150, L"Late window");
+    test::SlowWindows inTime(4, 40, L"In-time window");
+    ASSERT_EQ(late.windows().size(), 4u);
+    ASSERT_EQ(inTime.windows().size(), 4u);
+
+    // Back to back, without pumping in between: the late answers to the first come during the second.
+    rebuildTrayMenu();
+    const std::vector<ReadItem> first = readMenu(trayMenu());
+    const auto start = std::chrono::steady_clock::now();
+    rebuildTrayMenu();
+    const double secondMs = test::millisecondsSince(start);
+    const std::vector<ReadItem> second = readMenu(trayMenu());
+    for (const auto* top : {&first, &second}) {
+        for (HWND hwnd : late.windows()) {
+            EXPECT_FALSE(listed(*top, hwnd));
+            EXPECT_FALSE(anyEntryFor(hwnd) && top == &second);
+        }
+        for (HWND hwnd : inTime.windows()) EXPECT_TRUE(listed(*top, hwnd));
+    }
+    EXPECT_LT(secondMs, 300.0) << "the late windows held the rebuild up";
+}
+
 // ---- Titles --------------------------------------------------------------------------------------
 
 struct TitleCase {
