@@ -39,14 +39,14 @@ void waitForAnswers(AnswerRounds::RoundId round, std::chrono::steady_clock::time
 
 std::vector<std::optional<LRESULT>> askWindows(const std::vector<HWND>& windows, UINT message, WPARAM wParam,
                                                LPARAM lParam, DWORD timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     const AnswerRounds::RoundId round = rounds().begin();
     for (HWND hwnd : windows) {
         const auto window = reinterpret_cast<AnswerRounds::Window>(hwnd);
         if (!hwnd || isHung(hwnd) || !rounds().asking(round, window)) continue;
         if (!SendMessageCallbackW(hwnd, message, wParam, lParam, takeAnswer, round)) rounds().notAsked(round, window);
     }
-    waitForAnswers(round, deadline);
+    // Counted from the last send, so that every window has the whole time-out.
+    waitForAnswers(round, std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs));
 
     std::vector<std::optional<LRESULT>> answers;
     answers.reserve(windows.size());

@@ -13,7 +13,7 @@ namespace zorbel {
 inline constexpr DWORD kAnswerTimeoutMs = 100;
 
 // Sends message to every window without waiting (SendMessageCallbackW), then waits until all have
-// answered or timeoutMs have passed. answers[i] is the answer of windows[i]; nothing when it did
+// answered or timeoutMs have passed since the last was sent. answers[i] is the answer of windows[i]; nothing when it did
 // not answer in time, could not be asked, or its thread is hung (IsHungAppWindow: like
 // SMTO_ABORTIFHUNG, it is not asked at all). A window of this thread answers at once, within the
 // send. Answers that come after the wait are dropped.

@@ -764,6 +764,71 @@ TEST_F(TrayMenuTest, HeaderEntriesSurviveRebuildsUntilTheWindowGoes) {
     EXPECT_EQ(trayCommandTable().find(*headerIndexOf(second.get()))->icons.get(), secondIcons);
 }
 
+// Takes every free slot of the process's GDI object table, as a process at its GDI quota has none
+// left; gives them back at scope exit.
+class GdiTableFull {
+public:
+    GdiTableFull() {
+        constexpr std::size_t kLimit = 1 << 18; // far beyond any table; stops a runaway loop
+        while (brushes_.size() < kLimit) {
+            HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+            if (!brush) break;
+            brushes_.push_back(brush);
+        }
+    }
+    ~GdiTableFull() {
+        for (HBRUSH brush : brushes_) DeleteObject(brush);
+    }
+    GdiTableFull(const GdiTableFull&) = delete;
+    GdiTableFull& operator=(const GdiTableFull&) = delete;
+    bool full() const { return !brushes_.empty() && !createDibSection(makeImage(16, 16)); }
+
+private:
+    std::vector<HBRUSH> brushes_;
+};
+
+// A picture that cannot be made leaves its item without one; the menu keeps every item. The next
+// rebuild tries again, although the window's title did not change.
+TEST_F(TrayMenuTest, ImagesThatCannotBeMadeLeaveTheirItemsWithoutAPicture) {
+    WindowShape s;
+    s.title = L"Window listed while no image can be made";
+    UniqueWindow window = test::createTestWindow(s);
+    ASSERT_TRUE(window);
+    const auto hwnd = reinterpret_cast<std::uintptr_t>(window.get());
+
+    std::vector<ReadItem> top;
+    {
+        GdiTableFull table;
+        ASSERT_TRUE(table.full()) << "bitmaps can still be made";
+        top = rebuild();
+    }
+    const ReadItem* menu = windowMenu(top, window.get());
+    ASSERT_NE(menu, nullptr) << "the window is not listed";
+    EXPECT_EQ(menu->unchecked, nullptr);
+    expectItems(menu->children, kWindowSubmenu, hwnd); // the menu images were made before
+    const ReadItem* opacity = childWithText(menu->children, L"Window Transparency...");
+    ASSERT_NE(opacity, nullptr);
+    ASSERT_EQ(opacity->children.size(), 10u);
+    for (const ReadItem& item : opacity->children) {
+        EXPECT_EQ(item.unchecked, nullptr) << std::string(item.text.begin(), item.text.end());
+        ASSERT_NE(entryOf(item), nullptr);
+        EXPECT_EQ(entryOf(item)->command, MenuCommand::SetOpacity);
+    }
+    ASSERT_GE(top.size(), 3u);
+    EXPECT_EQ(top[top.size() - 3].text, L"Tools Menu...");
+    EXPECT_EQ(top.back().text, L"Exit");
+
+    top = rebuild();
+    menu = windowMenu(top, window.get());
+    ASSERT_NE(menu, nullptr);
+    const auto header = headerIndexOf(window.get());
+    ASSERT_TRUE(header);
+    const auto* icons = dynamic_cast<const Win32WindowIcons*>(trayCommandTable().find(*header)->icons.get());
+    ASSERT_NE(icons, nullptr) << "the images were not made once there was room again";
+    EXPECT_NE(icons->images[0].get(), nullptr);
+    EXPECT_EQ(menu->unchecked, icons->images[0].get());
+}
+
 TEST_F(TrayMenuTest, EveryIdentifierIndexesAnEntryWithTheItemsText) {
     UniqueWindow window = test::createTestWindow(WindowShape{});
     ASSERT_TRUE(window);
