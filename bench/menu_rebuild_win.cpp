@@ -267,7 +267,8 @@ int wmain(int argc, wchar_t** argv) {
                 GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
     const long menuGdi = gdiObjectsAdded(gdiBefore, gdiAfter);
     std::printf("GDI objects the menu holds after the first rebuild: %ld, %.2f per listed window (%s)\n", menuGdi,
-                static_cast<double>(menuGdi) / listed, gdiAfter.freeSlots ? "free GDI slots counted" : "GetGuiResources");
+                static_cast<double>(menuGdi) / listed,
+                gdiAfter.freeSlots ? "free GDI slots counted" : "GetGuiResources");
     std::fflush(stdout);
 
     // The process ends here without taking its windows down one by one: under Wine without a

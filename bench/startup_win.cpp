@@ -171,7 +171,8 @@ int wmain(int argc, wchar_t** argv) {
             rulesCore.push_back(run->coreWindowMs);
             rulesTray.push_back(run->trayIconMs);
         }
-        std::printf("%d rules in the settings file (%.1f MiB), start to core window, median of %d: %.1f ms (max %.1f)\n",
+        std::printf("%d rules in the settings file (%.1f MiB), start to core window, median of %d: %.1f ms "
+                    "(max %.1f)\n",
                     rules, static_cast<double>(file.size()) / (1024.0 * 1024.0), runs, median(rulesCore),
                     *std::max_element(rulesCore.begin(), rulesCore.end()));
         std::printf("%d rules in the settings file, start to tray icon, median of %d: %.1f ms\n", rules, runs,

@@ -54,7 +54,8 @@ std::optional<std::u16string> readGrowingText(const TextFill& fill, std::size_t 
 std::u16string extendedLengthPath(std::u16string_view path) {
     if (path.size() < kMaxPathUnits || path.starts_with(kExtendedPrefix) || path.starts_with(kDevicePrefix))
         return std::u16string(path);
-    if (path.starts_with(kUncPrefix)) return std::u16string(kExtendedPrefix) + u"UNC\\" + std::u16string(path.substr(2));
+    if (path.starts_with(kUncPrefix))
+        return std::u16string(kExtendedPrefix) + u"UNC\\" + std::u16string(path.substr(kUncPrefix.size()));
     if (isDriveAbsolute(path)) return std::u16string(kExtendedPrefix) + std::u16string(path);
     return std::u16string(path);
 }

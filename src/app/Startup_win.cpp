@@ -106,8 +106,8 @@ void runProgram(HINSTANCE instance) {
 
     // A path that cannot be read says nothing about the file, so only a file that was read and
     // found damaged stops the program.
-    if (const std::u16string path = programPath(); !path.empty() && !programFileIsIntact(wide(extendedLengthPath(path))))
-        failStartup(5);
+    const std::u16string path = programPath();
+    if (!path.empty() && !programFileIsIntact(wide(extendedLengthPath(path)))) failStartup(5);
 
     if (createSingleInstanceMutex() == InstanceCheck::AlreadyRunning) failStartup(2);
     if (versionGate(readOsVersion(), 10, 0, 14393) == 0) failStartup(3);
