@@ -1,12 +1,15 @@
 // How long Zorbel!.exe takes from process start to its tray icon.
-//   startup_win PATH\Zorbel!.exe [runs]      (default 7 runs)
+//   startup_win PATH\Zorbel!.exe [runs] [rules]      (defaults 7 runs and 10000 rules; rules 0: none)
 // Each "first run" starts without a settings folder (it is deleted before the start), so the
 // program takes its first-run path and writes the default file; each "warm run" finds the file.
+// The last figures start the program with a settings file of that many window-monitor rules,
+// written afresh before each start (every rule names the program's own file, so a save keeps it).
 // The icon counts as there when Shell_NotifyIconW NIM_MODIFY on (core window, 0) succeeds,
 // polled every 10 ms. The program is then ended with TerminateProcess and its icon removed.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <optional>
@@ -14,13 +17,14 @@
 #include <vector>
 
 #include "WinTestSupport.h"
+#include "settings/DefaultSettingsFile.h"
 
 namespace {
 
 using namespace zorbel;
 
 constexpr DWORD kPollMs = 10;
-constexpr DWORD kGiveUpMs = 30000;
+constexpr DWORD kGiveUpMs = 60000; // a slow settings loader can take many seconds
 
 using zorbel::test::nowMs;
 
@@ -37,6 +41,31 @@ std::wstring settingsFolder() {
     const DWORD length = GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return {};
     return std::wstring(appData) + L"\\Zorbel!";
+}
+
+std::string utf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
+// The settings file of a first run with count rules in its [Windows] group, as the program writes it.
+std::string settingsFileWithRules(int count, const std::wstring& program) {
+    const std::string path = utf8(program);
+    std::string text(test::kSettingsFileMark);
+    text += test::kDefaultGlobalGroup;
+    text += "[Windows]\r\n";
+    for (int rule = 1; rule <= count; ++rule) {
+        const std::string n = std::to_string(rule);
+        text += n + " Title = Monitored window number " + n + " - Some Editor\r\n";
+        text += n + " Filename = " + path + "\r\n";
+        text += n + " Classname = MonitoredClass" + n + "\r\n";
+        text += n + " Style = " + std::to_string(static_cast<std::int32_t>(0x94CF0000u)) + "\r\n";
+        text += n + " Exstyle = 256\r\n";
+    }
+    return text;
 }
 
 struct Run {
@@ -94,6 +123,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring program = argv[1];
     const int runs = argc > 2 ? std::max(1, _wtoi(argv[2])) : 7;
+    const int rules = argc > 3 ? std::max(0, _wtoi(argv[3])) : 10000;
     std::wstring folder = program.substr(0, program.find_last_of(L"\\/") + 1);
     if (folder.empty()) folder = L".";
     const std::wstring settings = settingsFolder();
@@ -125,5 +155,28 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("first runs that had written the settings file by then: %d of %d\n", firstRunFiles, runs);
     std::printf("warm run (settings file present), start to tray icon, median of %d: %.1f ms\n", runs,
                 median(warmTray));
+    std::fflush(stdout);
+
+    if (rules > 0 && !settings.empty()) {
+        const std::string file = settingsFileWithRules(rules, program);
+        std::vector<double> rulesCore, rulesTray;
+        for (int i = 0; i < runs; ++i) {
+            CreateDirectoryW(settings.c_str(), nullptr);
+            if (!test::writeBytes(settings + L"\\Zorbel!.ini", file)) {
+                std::fprintf(stderr, "cannot write the settings file with %d rules\n", rules);
+                return 1;
+            }
+            const auto run = startOnce(program, folder);
+            if (!run) return 1;
+            rulesCore.push_back(run->coreWindowMs);
+            rulesTray.push_back(run->trayIconMs);
+        }
+        std::printf("%d rules in the settings file (%.1f MiB), start to core window, median of %d: %.1f ms "
+                    "(max %.1f)\n",
+                    rules, static_cast<double>(file.size()) / (1024.0 * 1024.0), runs, median(rulesCore),
+                    *std::max_element(rulesCore.begin(), rulesCore.end()));
+        std::printf("%d rules in the settings file, start to tray icon, median of %d: %.1f ms\n", rules, runs,
+                    median(rulesTray));
+    }
     return 0;
 }

@@ -8,7 +8,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -103,7 +105,17 @@ inline double millisecondsSince(std::chrono::steady_clock::time_point start) {
 
 inline constexpr wchar_t kTestWindowClass[] = L"ZorbelTestWindow";
 
+// The property that holds a test window's answer delay (WindowShape::answerDelayMs).
+inline constexpr wchar_t kAnswerDelayProperty[] = L"ZorbelTestAnswerDelay";
+
 inline LRESULT CALLBACK testWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    // Slow only towards other threads: Wine's own WM_GETICON to a window from its thread (to
+    // update the X11 icon) is answered at once.
+    if ((message == WM_NULL || message == WM_GETICON) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
+        if (const auto delay = reinterpret_cast<std::uintptr_t>(GetPropW(hwnd, kAnswerDelayProperty)))
+            Sleep(static_cast<DWORD>(delay));
+    }
+    if (message == WM_NCDESTROY) RemovePropW(hwnd, kAnswerDelayProperty);
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -127,6 +139,7 @@ struct WindowShape {
     int y = 40;
     int width = 320;
     int height = 200;
+    DWORD answerDelayMs = 0; // WM_NULL and WM_GETICON are answered only after this long: a slow program
 };
 
 // A number as the tray texts write it, for comparing with them.
@@ -137,9 +150,12 @@ inline std::u16string decimal(int value) {
 
 inline UniqueWindow createTestWindow(const WindowShape& shape) {
     registerTestWindowClass();
-    return UniqueWindow(CreateWindowExW(shape.exStyle, kTestWindowClass, shape.title.c_str(), shape.style, shape.x, shape.y,
-                                        shape.width, shape.height, shape.owner, nullptr, GetModuleHandleW(nullptr),
-                                        nullptr));
+    UniqueWindow window(CreateWindowExW(shape.exStyle, kTestWindowClass, shape.title.c_str(), shape.style, shape.x,
+                                        shape.y, shape.width, shape.height, shape.owner, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr));
+    if (window && shape.answerDelayMs > 0)
+        SetPropW(window.get(), kAnswerDelayProperty, reinterpret_cast<HANDLE>(std::uintptr_t{shape.answerDelayMs}));
+    return window;
 }
 
 // A thread with windows of its own and a message loop. hang() makes the thread block inside its
@@ -235,6 +251,34 @@ private:
     DWORD threadId_ = 0;
     HWND control_ = nullptr;
     std::atomic<bool> hung_{false};
+    std::vector<HWND> windows_;
+};
+
+// Windows of other threads that answer WM_NULL and WM_GETICON only after a delay, as a slow
+// program does; each has a thread of its own (one thread would answer them one after the other)
+// and the system's application icon as its own.
+class SlowWindows {
+public:
+    SlowWindows(int count, DWORD delayMs, const std::wstring& title) {
+        HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+        for (int i = 0; i < count; ++i) {
+            threads_.push_back(std::make_unique<WindowThread>());
+            WindowShape shape;
+            shape.title = title + L" " + std::to_wstring(i);
+            shape.x = 20 + (i % 40) * 20;
+            shape.y = 20 + (i % 25) * 20;
+            shape.answerDelayMs = delayMs;
+            HWND hwnd = threads_.back()->createWindow(shape);
+            if (!hwnd) continue;
+            SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+            SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+            windows_.push_back(hwnd);
+        }
+    }
+    const std::vector<HWND>& windows() const { return windows_; }
+
+private:
+    std::vector<std::unique_ptr<WindowThread>> threads_;
     std::vector<HWND> windows_;
 };
 

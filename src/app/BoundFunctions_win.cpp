@@ -50,6 +50,7 @@ void bindFunctions() {
     ZORBEL_BIND(user32, SetProcessDpiAwarenessContext);
     ZORBEL_BIND(user32, AreDpiAwarenessContextsEqual);
     ZORBEL_BIND(user32, AdjustWindowRectExForDpi);
+    ZORBEL_BIND(user32, ChangeWindowMessageFilterEx);
     ZORBEL_BIND(ntdll, RtlGetVersion);
     ZORBEL_BIND(advapi32, CheckTokenMembership);
     ZORBEL_BIND(advapi32, AllocateAndInitializeSid);

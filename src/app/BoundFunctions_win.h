@@ -32,6 +32,7 @@ struct BoundFunctions {
     BOOL(WINAPI* SetProcessDpiAwarenessContext)(DPI_AWARENESS_CONTEXT) = nullptr;
     BOOL(WINAPI* AreDpiAwarenessContextsEqual)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT) = nullptr;
     BOOL(WINAPI* AdjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
+    BOOL(WINAPI* ChangeWindowMessageFilterEx)(HWND, UINT, DWORD, CHANGEFILTERSTRUCT*) = nullptr;
     // ntdll
     LONG(WINAPI* RtlGetVersion)(OSVERSIONINFOW*) = nullptr;
     // advapi32

@@ -2,10 +2,12 @@
 
 #include <windowsx.h>
 
+#include "app/BoundFunctions_win.h"
 #include "app/Commands_win.h"
 #include "app/Handles_win.h"
 #include "app/Hotkeys_win.h"
 #include "app/Notifications_win.h"
+#include "app/Process_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
 
@@ -13,8 +15,11 @@ namespace zorbel {
 namespace {
 
 UniqueWindow window;
+// Set while the window is taken down on purpose (by the exits), and while its WM_DESTROY runs.
+bool destroying = false;
 UINT taskbarCreated = 0;
 UINT shellHook = 0;
+bool taskbarCreatedAllowed = false;
 
 constexpr WPARAM kShellWindowCreated = 1;
 constexpr WPARAM kShellWindowDestroyed = 2;
@@ -40,6 +45,15 @@ void onTrayCallback(HWND hwnd, LPARAM mouseMessage) noexcept {
     default:
         break;
     }
+}
+
+// Only Exit ends the program. Anything else that takes the window down (a DestroyWindow from
+// elsewhere in the process) would leave a process without timer and tray, still holding the
+// single-instance mutex: the exit routine runs instead.
+void onDestroy() noexcept {
+    if (destroying) return;
+    destroying = true;
+    exitRoutine();
 }
 
 void onCommand(WPARAM wParam, LPARAM lParam) noexcept {
@@ -68,6 +82,16 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_COMMAND:
         onCommand(wParam, lParam);
+        return 0;
+    // A close request (taskkill without /F, or SC_CLOSE from outside) would reach DefWindowProcW,
+    // which destroys the window: the program is ended only through Exit.
+    case WM_CLOSE:
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE) return 0;
+        break;
+    case WM_DESTROY:
+        onDestroy();
         return 0;
     default:
         break;
@@ -103,15 +127,29 @@ bool createCoreWindow(HINSTANCE instance) {
 
 HWND coreWindow() { return window.get(); }
 
-void destroyCoreWindow() { window.reset(); }
+void destroyCoreWindow() {
+    if (destroying) {
+        // Called by the exit routine from inside WM_DESTROY: the window is already going.
+        window.release();
+        return;
+    }
+    destroying = true;
+    window.reset();
+    destroying = false;
+}
 
 bool registerCoreMessages() {
     taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     shellHook = RegisterWindowMessageW(L"SHELLHOOK");
+    // An elevated process does not receive Explorer's broadcast from a lower integrity level
+    // unless it lets the message through; without it a restarted taskbar takes the icon for good.
+    if (const auto changeFilter = bound().ChangeWindowMessageFilterEx; changeFilter && taskbarCreated != 0 && window)
+        taskbarCreatedAllowed = changeFilter(window.get(), taskbarCreated, MSGFLT_ALLOW, nullptr) != FALSE;
     return taskbarCreated != 0 && shellHook != 0;
 }
 
 UINT taskbarCreatedMessage() { return taskbarCreated; }
+bool taskbarCreatedPassesMessageFilter() { return taskbarCreatedAllowed; }
 UINT shellHookMessage() { return shellHook; }
 
 } // namespace zorbel

@@ -12,13 +12,19 @@ inline constexpr UINT_PTR kRebuildTimerId = 0;
 inline constexpr wchar_t kCoreWindowTitle[] = L"Zorbel!_Core_Window";
 inline constexpr wchar_t kCoreWindowClass[] = L"Zorbel!_Core_Window";
 
+// The window ignores close requests; destroyed by anything but destroyCoreWindow(), it runs the
+// exit routine, so the process never lives on without it.
 [[nodiscard]] bool createCoreWindow(HINSTANCE instance);
 HWND coreWindow();
+// Takes the window down; for the exits.
 void destroyCoreWindow();
 
 // The values RegisterWindowMessageW gave for "TaskbarCreated" and "SHELLHOOK" (0 until registered).
+// Call once the window exists.
 [[nodiscard]] bool registerCoreMessages();
 UINT taskbarCreatedMessage();
+// True when the window lets "TaskbarCreated" through the message filter of an elevated process.
+bool taskbarCreatedPassesMessageFilter();
 UINT shellHookMessage();
 
 } // namespace zorbel

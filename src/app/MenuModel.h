@@ -72,11 +72,14 @@ std::u16string displayDeviceMenuText(const DisplayDevice& device);
 // One rebuild, in the order the Win32 side calls it:
 //   begin();
 //   for every window that passes isListableWindow() and answers in time:
-//       beginWindow(handle, coreWindowChild);
-//       if (updateTitle(title)) currentHeader()->icons = <new icons>;
+//       index = beginWindow(handle, coreWindowChild);
+//       if (updateTitle(title)) <note index: its icons must be made>;
 //       endWindow(isTopMost, isMonitored);
+//   <give each noted header entry its new icons>;
 //   finish(toolsFacts);
 //   render(menu());
+// Items refer to a window's images through its header entry, which stays at its index for the
+// rest of the rebuild, so the icons can be made for all windows together after they are listed.
 class TrayMenuBuilder {
 public:
     TrayMenuBuilder(CommandTable& table, const StringTable& strings);

@@ -3,15 +3,13 @@
 #include <knownfolders.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <shlwapi.h>
-
-#include <vector>
 
 #include "app/BoundFunctions_win.h"
 #include "app/CoreWindow_win.h"
 #include "app/Handles_win.h"
 #include "app/MenuIcons_win.h"
 #include "app/Notifications_win.h"
+#include "app/PathText.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
 #include "windows/WheelTransparency_win.h"
@@ -21,8 +19,6 @@ namespace {
 
 UniqueKernelHandle instanceMutex;
 bool fromStartupFolder = false;
-
-constexpr DWORD kProgramPathLength = 260;
 
 std::u16string lowerCase(std::u16string text) {
     if (!text.empty()) CharLowerW(reinterpret_cast<wchar_t*>(text.data()));
@@ -39,10 +35,12 @@ void releaseInstanceMutex() {
 } // namespace
 
 std::u16string programPath() {
-    wchar_t buffer[kProgramPathLength]{};
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, kProgramPathLength);
-    if (length == 0 || length >= kProgramPathLength) return {};
-    return fromWide(buffer, length);
+    // However deep the folder: a path cut at 260 characters names no file at all.
+    const std::optional<std::u16string> path = readGrowingText([](char16_t* buffer, std::size_t size) {
+        return static_cast<std::size_t>(
+            GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(buffer), static_cast<DWORD>(size)));
+    });
+    return path.value_or(std::u16string());
 }
 
 bool isProcessElevated() {
@@ -82,14 +80,12 @@ void startupFolderOperation(bool check, bool copy) {
 
     const std::u16string program = programPath();
     if (program.empty()) return;
-    std::u16string programFolder = program;
-    PathRemoveFileSpecW(reinterpret_cast<wchar_t*>(programFolder.data()));
-    programFolder.resize(std::char_traits<char16_t>::length(programFolder.c_str()));
+    const std::u16string programFolder = folderOfPath(program);
 
     if (check && lowerCase(startupFolder) == lowerCase(programFolder)) fromStartupFolder = true;
     if (copy) {
         const std::u16string target = startupFolder + u"\\Zorbel!.exe";
-        if (CopyFileW(wide(program), wide(target), FALSE))
+        if (CopyFileW(wide(extendedLengthPath(program)), wide(target), FALSE))
             BalloonByCode(9);
         else
             MessageBoxByCodeOnNewThread(8);

@@ -8,7 +8,8 @@
 
 namespace zorbel {
 
-std::u16string programPath(); // empty when it cannot be read
+// The full path of the program file, however long; empty when it cannot be read.
+std::u16string programPath();
 
 // True when the process token is a member of the local Administrators group (runs elevated).
 bool isProcessElevated();

@@ -9,6 +9,7 @@
 #include "app/Handles_win.h"
 #include "app/Hotkeys_win.h"
 #include "app/Notifications_win.h"
+#include "app/PathText.h"
 #include "app/Process_win.h"
 #include "app/TimerPolicy.h"
 #include "app/ToolAccelerators_win.h"
@@ -100,8 +101,10 @@ void runProgram(HINSTANCE instance) {
     loadLanguage();
     startupFolderOperation(true, false);
 
+    // A path that cannot be read says nothing about the file, so only a file that was read and
+    // found damaged stops the program.
     const std::u16string path = programPath();
-    if (!programFileIsIntact(wide(path))) failStartup(5);
+    if (!path.empty() && !programFileIsIntact(wide(extendedLengthPath(path)))) failStartup(5);
 
     if (createSingleInstanceMutex() == InstanceCheck::AlreadyRunning) failStartup(2);
     if (versionGate(readOsVersion(), 10, 0, 14393) == 0) failStartup(3);

@@ -1,5 +1,7 @@
 #include "app/TrayMenu_win.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/BoundFunctions_win.h"
@@ -11,6 +13,7 @@
 #include "app/TrayIcon_win.h"
 #include "app/WindowEligibility.h"
 #include "app/WindowIcons_win.h"
+#include "app/WindowQueries_win.h"
 #include "power/PowerRequests_win.h"
 #include "settings/StringTable.h"
 #include "windows/WheelTransparency_win.h"
@@ -19,7 +22,6 @@
 namespace zorbel {
 namespace {
 
-constexpr UINT kResponseTimeoutMs = 100;
 constexpr DWORD kCloakedAttribute = 14; // DWMWA_CLOAKED
 
 UniqueMenu menu;
@@ -56,11 +58,6 @@ WindowFacts gatherFacts(HWND hwnd) {
     return facts;
 }
 
-bool answersInTime(HWND hwnd) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kResponseTimeoutMs, &result) != 0;
-}
-
 std::u16string readTitle(HWND hwnd) {
     wchar_t buffer[kMaxTitleUnits + 1]{};
     int length = 0;
@@ -70,22 +67,67 @@ std::u16string readTitle(HWND hwnd) {
     return windowMenuTitle(length > 0 ? fromWide(buffer, static_cast<std::size_t>(length)) : std::u16string());
 }
 
-void listWindow(TrayMenuBuilder& builder, MonitorPass& monitor, HWND hwnd) {
-    if (!hwnd) return;
-    const WindowFacts facts = gatherFacts(hwnd);
-    if (!isListableWindow(facts) || !answersInTime(hwnd)) return;
+struct Candidate {
+    HWND hwnd;
+    WindowFacts facts;
+};
 
-    HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
-    const MonitorPass::Result monitored = monitor.repin(hwnd, facts.style, facts.exStyle, coreChild);
-    builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
-    if (builder.updateTitle(readTitle(hwnd))) {
-        MenuEntry* header = builder.currentHeader();
-        const SmallIconMetrics& metrics = smallIconMetrics();
-        header->icons = makeWindowIcons(hwnd, reinterpret_cast<HWND>(header->coreWindow), metrics.width,
-                                        metrics.height);
+// The windows that pass every listing rule but the last, in list order.
+std::vector<Candidate> candidateWindows(const std::vector<HWND>& windows) {
+    std::vector<Candidate> candidates;
+    for (HWND hwnd : windows) {
+        if (!hwnd) continue;
+        WindowFacts facts = gatherFacts(hwnd);
+        if (isListableWindow(facts)) candidates.push_back({hwnd, facts});
     }
-    const bool topMost = (facts.exStyle & WS_EX_TOPMOST) != 0 || monitored.pinned;
-    builder.endWindow(topMost, monitored.monitored);
+    return candidates;
+}
+
+// The last rule: the window answers WM_NULL within the time-out. All candidates are asked at once,
+// so the rebuild waits one time-out at most however many windows are slow.
+std::vector<Candidate> answeringWindows(const std::vector<Candidate>& candidates) {
+    std::vector<HWND> handles;
+    handles.reserve(candidates.size());
+    for (const Candidate& candidate : candidates) handles.push_back(candidate.hwnd);
+    const std::vector<std::optional<LRESULT>> answers = askWindows(handles, WM_NULL, 0, 0);
+    std::vector<Candidate> answering;
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        if (answers[i]) answering.push_back(candidates[i]);
+    return answering;
+}
+
+// Lists the windows; returns the header entries whose icons must be made (new windows, changed
+// titles, and windows whose images could not be made last time).
+std::vector<std::pair<std::size_t, WindowIconRequest>> listWindows(TrayMenuBuilder& builder, MonitorPass& monitor,
+                                                                   const std::vector<Candidate>& windows) {
+    std::vector<std::pair<std::size_t, WindowIconRequest>> needIcons;
+    for (const Candidate& candidate : windows) {
+        HWND hwnd = candidate.hwnd;
+        HWND coreChild = FindWindowExW(hwnd, nullptr, L"Windows.UI.Core.CoreWindow", nullptr);
+        const MonitorPass::Result monitored =
+            monitor.repin(hwnd, candidate.facts.style, candidate.facts.exStyle, coreChild);
+        const std::size_t header =
+            builder.beginWindow(reinterpret_cast<std::uintptr_t>(hwnd), reinterpret_cast<std::uintptr_t>(coreChild));
+        const bool changed = builder.updateTitle(readTitle(hwnd));
+        if (const MenuEntry* entry = builder.currentHeader(); changed || !entry->icons)
+            needIcons.push_back({header, {hwnd, reinterpret_cast<HWND>(entry->coreWindow)}});
+        const bool topMost = (candidate.facts.exStyle & WS_EX_TOPMOST) != 0 || monitored.pinned;
+        builder.endWindow(topMost, monitored.monitored);
+    }
+    return needIcons;
+}
+
+// The items refer to their window's images through its header entry, so the images can be made
+// after all windows are listed, for all of them together.
+void makeIcons(const std::vector<std::pair<std::size_t, WindowIconRequest>>& needIcons) {
+    if (needIcons.empty()) return;
+    std::vector<WindowIconRequest> requests;
+    requests.reserve(needIcons.size());
+    for (const auto& need : needIcons) requests.push_back(need.second);
+    const SmallIconMetrics& metrics = smallIconMetrics();
+    std::vector<std::unique_ptr<Win32WindowIcons>> icons = makeWindowIcons(requests, metrics.width, metrics.height);
+    for (std::size_t i = 0; i < needIcons.size(); ++i)
+        if (MenuEntry* header = commandTable.find(needIcons[i].first)) header->icons = std::move(icons[i]);
 }
 
 BOOL CALLBACK collectWindow(HWND hwnd, LPARAM parameter) noexcept {
@@ -97,17 +139,21 @@ BOOL CALLBACK collectWindow(HWND hwnd, LPARAM parameter) noexcept {
 std::vector<HWND> topLevelWindows() {
     std::vector<HWND> windows;
     if (const auto buildList = bound().NtUserBuildHwndList) {
-        UINT count = 0;
-        if (buildList(nullptr, nullptr, TRUE, FALSE, 0, 0, nullptr, &count) != 0) {
-            windows.assign(static_cast<std::size_t>(count) + 1, nullptr);
-            // The first call fails with "buffer too small" and reports the count.
-            if (buildList(nullptr, nullptr, TRUE, FALSE, 0, count, windows.data(), &count) != 0) {
-                windows.clear();
-            } else {
+        // The first call fails with "buffer too small" and reports the count. Windows made between
+        // two calls make the next one fail the same way: ask again, with room to spare, a few
+        // times before falling back to the enumeration.
+        constexpr int kAttempts = 4;
+        constexpr std::size_t kSpare = 16;
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            UINT count = 0;
+            if (buildList(nullptr, nullptr, TRUE, FALSE, 0, static_cast<UINT>(windows.size()),
+                          windows.empty() ? nullptr : windows.data(), &count) == 0) {
                 windows.resize(count < windows.size() ? count : windows.size());
+                return windows;
             }
+            windows.assign(static_cast<std::size_t>(count) + kSpare, nullptr);
         }
-        return windows;
+        windows.clear();
     }
     EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
@@ -185,8 +231,10 @@ void releaseMenuRebuild() {
 bool isMenuRebuildHeld() { return rebuildHolds > 0; }
 
 void CALLBACK trayMenuTimerProc(HWND, UINT, UINT_PTR, DWORD) noexcept {
-    // The open menu's identifiers index the table: never rebuild under it.
-    if (menuShown || rebuildHolds > 0) return;
+    // The open menu's identifiers index the table: never rebuild under it, nor while a command's
+    // dialogue holds the table. Nor inside a rebuild, should one of the windows it asks get this
+    // tick dispatched.
+    if (menuShown || rebuildHolds > 0 || rebuilding) return;
     rebuilding = true;
     if (rebuildRequested || rebuildEveryTick) {
         rebuildTrayMenu();
@@ -203,7 +251,8 @@ void rebuildTrayMenu() {
     TrayMenuBuilder builder(commandTable, strings());
     builder.begin();
     MonitorPass monitor;
-    for (HWND hwnd : topLevelWindows()) listWindow(builder, monitor, hwnd);
+    const std::vector<Candidate> listed = answeringWindows(candidateWindows(topLevelWindows()));
+    makeIcons(listWindows(builder, monitor, listed));
 
     ToolsFacts tools;
     tools.transparencyHookInstalled = wheelTransparencyOn();
@@ -226,7 +275,9 @@ void rebuildTrayMenu() {
 }
 
 void showTrayMenu() {
-    if (!menu || rebuilding) return;
+    // The open menu's modal loop dispatches queued tray callbacks: a second menu inside the first
+    // would clear the flag on its return while the first is still up.
+    if (!menu || rebuilding || menuShown) return;
     menuShown = true;
     POINT cursor{};
     GetCursorPos(&cursor);

@@ -22,7 +22,8 @@ bool isMenuRebuildHeld();
 void CALLBACK trayMenuTimerProc(HWND hwnd, UINT message, UINT_PTR id, DWORD time) noexcept;
 // Rebuilds the menu and the command table now.
 void rebuildTrayMenu();
-// Shows the menu at the cursor (nothing while a rebuild runs or before the first one).
+// Shows the menu at the cursor (nothing while a rebuild runs, while the menu is shown already, or
+// before the first rebuild).
 void showTrayMenu();
 
 HMENU trayMenu();

@@ -4,32 +4,57 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/MenuIcons_win.h"
+#include "app/WindowQueries_win.h"
 #include "inspect/WinAppDetails_win.h"
 
 namespace zorbel {
 namespace {
 
-constexpr UINT kIconQueryTimeoutMs = 100;
 constexpr UINT kGetImage = 0x173;       // STM_GETIMAGE
 constexpr UINT kGetStaticIcon = 0x171;  // STM_GETICON
 
-// Icon queries go to windows of other programs: a window that stops answering must not hang the
-// menu, so each query is bounded like the responsiveness test.
-HICON queryIcon(HWND window, UINT message, WPARAM wParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kIconQueryTimeoutMs, &result))
-        return nullptr;
-    return reinterpret_cast<HICON>(result);
-}
+// Where a window's own icon is looked for, in this order; a class icon needs no message.
+struct IconSource {
+    enum class Kind { Message, ClassIcon };
+    Kind kind;
+    UINT message; // Message
+    WPARAM wParam;
+    int classIndex; // ClassIcon
+};
 
-HICON windowOwnIcon(HWND window) {
-    if (HICON icon = queryIcon(window, WM_GETICON, ICON_SMALL2)) return icon;
-    if (HICON icon = queryIcon(window, WM_GETICON, ICON_BIG)) return icon;
-    if (HICON icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM))) return icon;
-    if (HICON icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON))) return icon;
-    if (HICON icon = queryIcon(window, kGetStaticIcon, 0)) return icon;
-    if (HICON icon = queryIcon(window, kGetImage, IMAGE_ICON)) return icon;
-    return queryIcon(window, WM_QUERYDRAGICON, 0);
+constexpr IconSource kOwnIconSources[] = {
+    {IconSource::Kind::Message, WM_GETICON, ICON_SMALL2, 0},
+    {IconSource::Kind::Message, WM_GETICON, ICON_BIG, 0},
+    {IconSource::Kind::ClassIcon, 0, 0, GCLP_HICONSM},
+    {IconSource::Kind::ClassIcon, 0, 0, GCLP_HICON},
+    {IconSource::Kind::Message, kGetStaticIcon, 0, 0},
+    {IconSource::Kind::Message, kGetImage, IMAGE_ICON, 0},
+    {IconSource::Kind::Message, WM_QUERYDRAGICON, 0, 0},
+};
+
+// The own icons of windows (null where none was found). Icon queries go to windows of other
+// programs: each kind is asked of all windows still without an icon at once, and bounded like
+// the responsiveness test, so a slow or stuck window cannot hold the menu up.
+std::vector<HICON> ownIcons(const std::vector<HWND>& windows) {
+    std::vector<HICON> icons(windows.size(), nullptr);
+    for (const IconSource& source : kOwnIconSources) {
+        std::vector<std::size_t> missing;
+        for (std::size_t i = 0; i < windows.size(); ++i)
+            if (!icons[i]) missing.push_back(i);
+        if (missing.empty()) break;
+        if (source.kind == IconSource::Kind::ClassIcon) {
+            for (std::size_t i : missing)
+                icons[i] = reinterpret_cast<HICON>(GetClassLongPtrW(windows[i], source.classIndex));
+            continue;
+        }
+        std::vector<HWND> asked;
+        asked.reserve(missing.size());
+        for (std::size_t i : missing) asked.push_back(windows[i]);
+        const std::vector<std::optional<LRESULT>> answers = askWindows(asked, source.message, source.wParam, 0);
+        for (std::size_t k = 0; k < missing.size(); ++k)
+            if (answers[k]) icons[missing[k]] = reinterpret_cast<HICON>(*answers[k]);
+    }
+    return icons;
 }
 
 UniqueIcon executableSmallIcon(const std::u16string& path) {
@@ -78,22 +103,46 @@ std::u16string windowProcessImagePath(HWND window) {
     return fromWide(buffer, length);
 }
 
-std::unique_ptr<Win32WindowIcons> makeWindowIcons(HWND window, HWND coreWindow, int width, int height) {
-    if (coreWindow && isImmersive(window)) {
-        if (UniqueIcon icon = executableSmallIcon(windowProcessImagePath(coreWindow)))
-            if (auto icons = iconsFrom(icon.get(), width, height)) return icons;
-        // Packaged executables rarely carry an icon; their folder holds the logo assets.
-        if (auto icons = iconsFromImage(findPackageLogoImage(coreWindow, width, width, height))) return icons;
+std::vector<std::unique_ptr<Win32WindowIcons>> makeWindowIcons(const std::vector<WindowIconRequest>& requests,
+                                                               int width, int height) {
+    std::vector<std::unique_ptr<Win32WindowIcons>> made(requests.size());
+    // A store app's frame shows its program's icon; that needs no question to the window.
+    std::vector<std::size_t> asking;
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        const WindowIconRequest& request = requests[i];
+        if (request.coreWindow && isImmersive(request.window)) {
+            if (UniqueIcon icon = executableSmallIcon(windowProcessImagePath(request.coreWindow)))
+                made[i] = iconsFrom(icon.get(), width, height);
+            // Packaged executables rarely carry an icon; their folder holds the logo assets.
+            if (!made[i]) made[i] = iconsFromImage(findPackageLogoImage(request.coreWindow, width, width, height));
+        }
+        if (!made[i]) asking.push_back(i);
     }
-    if (HICON own = windowOwnIcon(window)) {
-        UniqueIcon copy(static_cast<HICON>(CopyImage(own, IMAGE_ICON, width, height, 0)));
-        if (auto icons = iconsFrom(copy ? copy.get() : own, width, height)) return icons;
+
+    std::vector<HWND> windows;
+    windows.reserve(asking.size());
+    for (std::size_t i : asking) windows.push_back(requests[i].window);
+    const std::vector<HICON> own = ownIcons(windows);
+
+    for (std::size_t k = 0; k < asking.size(); ++k) {
+        HWND window = windows[k];
+        std::unique_ptr<Win32WindowIcons>& icons = made[asking[k]];
+        if (HICON icon = own[k]) {
+            UniqueIcon copy(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, width, height, 0)));
+            icons = iconsFrom(copy ? copy.get() : icon, width, height);
+        }
+        if (!icons) {
+            if (UniqueIcon icon = executableSmallIcon(windowProcessImagePath(window)))
+                icons = iconsFrom(icon.get(), width, height);
+        }
+        if (!icons) {
+            // Shared: the system owns it, so it is never destroyed here.
+            HICON application =
+                static_cast<HICON>(LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, width, height, LR_SHARED));
+            if (application) icons = iconsFrom(application, width, height);
+        }
     }
-    if (UniqueIcon icon = executableSmallIcon(windowProcessImagePath(window)))
-        if (auto icons = iconsFrom(icon.get(), width, height)) return icons;
-    // Shared: the system owns it, so it is never destroyed here.
-    HICON application = static_cast<HICON>(LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, width, height, LR_SHARED));
-    return application ? iconsFrom(application, width, height) : nullptr;
+    return made;
 }
 
 } // namespace zorbel

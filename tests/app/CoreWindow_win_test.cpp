@@ -4,10 +4,14 @@
 #include <knownfolders.h>
 #include <shlobj.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "WinTestSupport.h"
 #include "app/MenuIcons_win.h"
+#include "app/Process_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
 
@@ -41,6 +45,8 @@ TEST_F(CoreWindowTest, TaskbarCreatedAddsTheTrayIconAgain) {
 
     EXPECT_EQ(SendMessageW(core, taskbarCreatedMessage(), 0, 0), 0);
     EXPECT_TRUE(test::trayIconExists(core));
+    // So that an elevated instance gets the broadcast from the unelevated shell.
+    EXPECT_TRUE(taskbarCreatedPassesMessageFilter());
 }
 
 TEST_F(CoreWindowTest, TaskbarCreatedWithTheIconPresentLeavesExactlyOne) {
@@ -214,6 +220,42 @@ TEST_F(CoreWindowTest, TimerDoesNotRebuildWhileTheMenuIsOpen) {
     EXPECT_FALSE(IsMenu(before)) << "the replaced menu is destroyed";
 }
 
+// A tray callback that the open menu's modal loop dispatches must not open the menu inside itself:
+// the inner call would clear the menu-shown flag while the outer menu is still up.
+struct NestedClick {
+    bool shownAfter = false;
+    bool nestedMenuOpened = false;
+};
+NestedClick nestedClick;
+
+void CALLBACK closeNestedMenuTimer(HWND, UINT, UINT_PTR id, DWORD) noexcept {
+    KillTimer(nullptr, id);
+    nestedClick.nestedMenuOpened = true;
+    EndMenu();
+}
+
+TEST_F(CoreWindowTest, TrayCallbackWhileTheMenuIsShownOpensNothing) {
+    rebuildTrayMenu();
+    ASSERT_NE(trayMenu(), nullptr);
+    for (const LPARAM click : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK}) {
+        SCOPED_TRACE(click);
+        nestedClick = {};
+        duringMenu = [] {
+            // Only a second menu loop would let this timer fire before the callback returns.
+            const UINT_PTR guard = SetTimer(nullptr, 0, 500, closeNestedMenuTimer);
+            SendMessageW(coreWindow(), kTrayCallbackMessage, 0, WM_RBUTTONDOWN);
+            KillTimer(nullptr, guard);
+            nestedClick.shownAfter = isTrayMenuShown();
+        };
+        const MenuObservation seen = sendTrayCallback(click);
+        duringMenu = nullptr;
+        ASSERT_TRUE(seen.opened);
+        EXPECT_FALSE(nestedClick.nestedMenuOpened) << "a second menu opened inside the first";
+        EXPECT_TRUE(nestedClick.shownAfter) << "the inner click cleared the flag of the open menu";
+        EXPECT_FALSE(isTrayMenuShown()) << "the flag goes down when the outer menu closes";
+    }
+}
+
 TEST_F(CoreWindowTest, TimerWithoutRequestKeepsTheMenu) {
     rebuildTrayMenu();
     const HMENU before = trayMenu();
@@ -260,6 +302,83 @@ TEST_F(CoreWindowTest, TrayClickDuringARebuildOpensNothing) {
     EXPECT_FALSE(clickDuringRebuild.opened);
     EXPECT_FALSE(isTrayMenuRebuilding());
     EXPECT_TRUE(sendTrayCallback(WM_RBUTTONDOWN).opened) << "the next click works";
+}
+
+// ---- Close requests ------------------------------------------------------------------------------
+
+struct CloseCase {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+    bool posted;
+};
+
+void PrintTo(const CloseCase& c, std::ostream* out) { *out << c.name; }
+
+// taskkill without /F posts WM_CLOSE; SC_CLOSE carries flags in its low four bits.
+const CloseCase kCloseCases[] = {
+    {"CloseSent", WM_CLOSE, 0, false},
+    {"ClosePosted", WM_CLOSE, 0, true},
+    {"SysCommandCloseSent", WM_SYSCOMMAND, SC_CLOSE, false},
+    {"SysCommandClosePosted", WM_SYSCOMMAND, SC_CLOSE, true},
+    {"SysCommandCloseWithLowBits", WM_SYSCOMMAND, SC_CLOSE | 0x2, true},
+};
+
+class CloseRequestTest : public CoreWindowTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseRequestTest, CoreWindowIgnoresItAndItsMenuStillOpens) {
+    const CloseCase& c = GetParam();
+    rebuildTrayMenu();
+    HWND core = coreWindow();
+    if (c.posted) {
+        ASSERT_TRUE(PostMessageW(core, c.message, c.wParam, 0));
+        test::pumpMessages();
+    } else {
+        EXPECT_EQ(SendMessageW(core, c.message, c.wParam, 0), 0);
+    }
+    ASSERT_TRUE(IsWindow(core)) << "the core window was destroyed";
+    EXPECT_EQ(coreWindow(), core);
+    EXPECT_TRUE(test::trayIconExists(core));
+    EXPECT_TRUE(sendTrayCallback(WM_RBUTTONDOWN).opened);
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, CloseRequestTest, ::testing::ValuesIn(kCloseCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The test's child process writes the handle of its core window here, so that this process can
+// look for the child's tray icon once it has ended.
+std::wstring coreHandleNote() {
+    constexpr wchar_t kVariable[] = L"ZORBEL_TEST_CORE_NOTE";
+    wchar_t inherited[MAX_PATH]{};
+    const DWORD length = GetEnvironmentVariableW(kVariable, inherited, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return inherited; // the death test's child
+    wchar_t folder[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path =
+        std::wstring(folder) + L"zorbel-core-note-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    SetEnvironmentVariableW(kVariable, path.c_str());
+    return path;
+}
+
+TEST(CoreWindowDeathTest, DestroyedFromElsewhereEndsTheProgramThroughTheExitRoutine) {
+    const std::wstring note = coreHandleNote();
+    DeleteFileW(note.c_str());
+    EXPECT_EXIT(
+        {
+            if (!test::prepareTrayProcess()) std::_Exit(3);
+            (void)createSingleInstanceMutex();
+            const std::string handle = std::to_string(reinterpret_cast<std::uintptr_t>(coreWindow()));
+            if (!test::writeBytes(note, handle)) std::_Exit(4);
+            DestroyWindow(coreWindow());
+            std::_Exit(5); // the window went and the process lives on
+        },
+        ::testing::ExitedWithCode(0), "");
+    const std::optional<std::string> handle = test::readBytes(note);
+    DeleteFileW(note.c_str());
+    ASSERT_TRUE(handle && !handle->empty()) << "the child did not get as far as destroying its window";
+    // A process that ends without the exit routine leaves its icon behind in the tray.
+    const HWND childCore = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(*handle)));
+    EXPECT_FALSE(test::trayIconExists(childCore)) << "the tray icon outlived the program";
 }
 
 TEST_F(CoreWindowTest, MouseMoveRefreshesTheTooltipWithoutTouchingTheIcon) {

@@ -280,6 +280,63 @@ TEST_F(TrayMenuTest, HungWindowsAreLeftOutWithoutStallingTheRebuild) {
     for (HWND hwnd : windows) EXPECT_TRUE(listed(top, hwnd)) << "listed again once it answers";
 }
 
+// Every window is asked at once: forty windows that each take 90 ms to answer cost one wait, not
+// forty, for the responsiveness test and for the icon queries alike.
+TEST_F(TrayMenuTest, SlowWindowsAreAskedTogether) {
+    constexpr int kSlowWindows = 40;
+    test::SlowWindows slow(kSlowWindows, 90, L"Slow window");
+    ASSERT_EQ(slow.windows().size(), static_cast<std::size_t>(kSlowWindows));
+    auto countListed = [&](const std::vector<ReadItem>& top) {
+        int count = 0;
+        for (HWND hwnd : slow.windows()) count += listed(top, hwnd);
+        return count;
+    };
+
+    // The first rebuild also asks for their icons: a second wait, and the images to make. One
+    // after the other, the responsiveness test alone would take 3.6 s.
+    auto start = std::chrono::steady_clock::now();
+    auto top = rebuild();
+    const double firstMs = test::millisecondsSince(start);
+    EXPECT_LT(firstMs, 1000.0);
+    for (HWND hwnd : slow.windows()) {
+        const auto header = headerIndexOf(hwnd);
+        if (!header) continue;
+        const auto* icons = dynamic_cast<const Win32WindowIcons*>(trayCommandTable().find(*header)->icons.get());
+        EXPECT_TRUE(icons && icons->images[0]) << "no images for a slow window";
+    }
+
+    start = std::chrono::steady_clock::now();
+    top = rebuild();
+    const double secondMs = test::millisecondsSince(start);
+    EXPECT_EQ(countListed(top), kSlowWindows);
+    EXPECT_LT(secondMs, 300.0) << "first rebuild: " << firstMs << " ms";
+}
+
+// A window that answers after the time-out is left out, also when its late answer to one rebuild
+// arrives while the next rebuild waits: that answer belongs to the round that asked.
+TEST_F(TrayMenuTest, WindowsAnsweringTooLateAreLeftOut) {
+    test::SlowWindows late(4, 150, L"Late window");
+    test::SlowWindows inTime(4, 40, L"In-time window");
+    ASSERT_EQ(late.windows().size(), 4u);
+    ASSERT_EQ(inTime.windows().size(), 4u);
+
+    // Back to back, without pumping in between: the late answers to the first come during the second.
+    rebuildTrayMenu();
+    const std::vector<ReadItem> first = readMenu(trayMenu());
+    const auto start = std::chrono::steady_clock::now();
+    rebuildTrayMenu();
+    const double secondMs = test::millisecondsSince(start);
+    const std::vector<ReadItem> second = readMenu(trayMenu());
+    for (const auto* top : {&first, &second}) {
+        for (HWND hwnd : late.windows()) {
+            EXPECT_FALSE(listed(*top, hwnd));
+            EXPECT_FALSE(anyEntryFor(hwnd) && top == &second);
+        }
+        for (HWND hwnd : inTime.windows()) EXPECT_TRUE(listed(*top, hwnd));
+    }
+    EXPECT_LT(secondMs, 300.0) << "the late windows held the rebuild up";
+}
+
 // ---- Titles --------------------------------------------------------------------------------------
 
 struct TitleCase {
@@ -705,6 +762,71 @@ TEST_F(TrayMenuTest, HeaderEntriesSurviveRebuildsUntilTheWindowGoes) {
     EXPECT_EQ(windowMenu(top, gone), nullptr);
     ASSERT_TRUE(headerIndexOf(second.get()));
     EXPECT_EQ(trayCommandTable().find(*headerIndexOf(second.get()))->icons.get(), secondIcons);
+}
+
+// Takes every free slot of the process's GDI object table, as a process at its GDI quota has none
+// left; gives them back at scope exit.
+class GdiTableFull {
+public:
+    GdiTableFull() {
+        constexpr std::size_t kLimit = 1 << 18; // far beyond any table; stops a runaway loop
+        while (brushes_.size() < kLimit) {
+            HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+            if (!brush) break;
+            brushes_.push_back(brush);
+        }
+    }
+    ~GdiTableFull() {
+        for (HBRUSH brush : brushes_) DeleteObject(brush);
+    }
+    GdiTableFull(const GdiTableFull&) = delete;
+    GdiTableFull& operator=(const GdiTableFull&) = delete;
+    bool full() const { return !brushes_.empty() && !createDibSection(makeImage(16, 16)); }
+
+private:
+    std::vector<HBRUSH> brushes_;
+};
+
+// A picture that cannot be made leaves its item without one; the menu keeps every item. The next
+// rebuild tries again, although the window's title did not change.
+TEST_F(TrayMenuTest, ImagesThatCannotBeMadeLeaveTheirItemsWithoutAPicture) {
+    WindowShape s;
+    s.title = L"Window listed while no image can be made";
+    UniqueWindow window = test::createTestWindow(s);
+    ASSERT_TRUE(window);
+    const auto hwnd = reinterpret_cast<std::uintptr_t>(window.get());
+
+    std::vector<ReadItem> top;
+    {
+        GdiTableFull table;
+        ASSERT_TRUE(table.full()) << "bitmaps can still be made";
+        top = rebuild();
+    }
+    const ReadItem* menu = windowMenu(top, window.get());
+    ASSERT_NE(menu, nullptr) << "the window is not listed";
+    EXPECT_EQ(menu->unchecked, nullptr);
+    expectItems(menu->children, kWindowSubmenu, hwnd); // the menu images were made before
+    const ReadItem* opacity = childWithText(menu->children, L"Window Transparency...");
+    ASSERT_NE(opacity, nullptr);
+    ASSERT_EQ(opacity->children.size(), 10u);
+    for (const ReadItem& item : opacity->children) {
+        EXPECT_EQ(item.unchecked, nullptr) << std::string(item.text.begin(), item.text.end());
+        ASSERT_NE(entryOf(item), nullptr);
+        EXPECT_EQ(entryOf(item)->command, MenuCommand::SetOpacity);
+    }
+    ASSERT_GE(top.size(), 3u);
+    EXPECT_EQ(top[top.size() - 3].text, L"Tools Menu...");
+    EXPECT_EQ(top.back().text, L"Exit");
+
+    top = rebuild();
+    menu = windowMenu(top, window.get());
+    ASSERT_NE(menu, nullptr);
+    const auto header = headerIndexOf(window.get());
+    ASSERT_TRUE(header);
+    const auto* icons = dynamic_cast<const Win32WindowIcons*>(trayCommandTable().find(*header)->icons.get());
+    ASSERT_NE(icons, nullptr) << "the images were not made once there was room again";
+    EXPECT_NE(icons->images[0].get(), nullptr);
+    EXPECT_EQ(menu->unchecked, icons->images[0].get());
 }
 
 TEST_F(TrayMenuTest, EveryIdentifierIndexesAnEntryWithTheItemsText) {

@@ -1,6 +1,9 @@
 // Drives and observes a running Zorbel! from another process, for the end-to-end tests:
 //   driver find-core [ms]           waits for the core window; prints its handle
 //   driver open-tray                 posts a right click on the tray icon to the core window
+//   driver close-core                posts the close requests WM_CLOSE and WM_SYSCOMMAND/SC_CLOSE
+//                                    to the core window
+//   driver core-pid                  prints the process id of the core window's process
 //   driver keys KEY...               injects key presses (up down left right enter escape, or a hex vk)
 //   driver msgbox CAPTION [ms]       waits for a message box, prints its texts, presses its default button
 //   driver msgbox-read CAPTION [ms]  waits for a message box and prints its texts, leaving it open
@@ -232,6 +235,18 @@ int wmain(int argc, wchar_t** argv) {
         HWND core = findCore();
         if (!core) return 1;
         return PostMessageW(core, kTrayCallbackMessage, 0, WM_RBUTTONDOWN) ? 0 : 1;
+    }
+    if (command == L"close-core") {
+        HWND core = findCore();
+        if (!core) return 1;
+        return PostMessageW(core, WM_CLOSE, 0, 0) && PostMessageW(core, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    }
+    if (command == L"core-pid") {
+        HWND core = findCore();
+        DWORD processId = 0;
+        if (!core || !GetWindowThreadProcessId(core, &processId)) return 1;
+        std::printf("%lu\n", processId);
+        return 0;
     }
     if (command == L"keys") {
         for (int i = 2; i < argc; ++i) pressKey(keyCode(argv[i]));

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/Handles_win.h"
+#include "app/Process_win.h"
 #include "settings/FileStore_win.h"
 #include "settings/PreferenceFile.h"
 #include "settings/Settings.h"
@@ -23,12 +24,6 @@ namespace {
 constexpr std::size_t kRuleCount = 8;
 constexpr std::string_view kRuleKeys[] = {" Title", " Filename", " Classname", " Style", " Exstyle"};
 constexpr std::u16string_view kAbsent = u"\x1f(absent)";
-
-std::u16string ownPath() {
-    wchar_t buffer[MAX_PATH]{};
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-    return fromWide(buffer, length < MAX_PATH ? length : 0);
-}
 
 // Long titles whose length changes from save to save, so that the file grows and shrinks. The
 // last character is never a blank, which a load would trim.
@@ -139,7 +134,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 3) return 2;
     const std::wstring mode(argv[1]);
     const std::u16string folder = fromWide(argv[2]);
-    const std::u16string program = ownPath();
+    const std::u16string program = programPath();
     if (program.empty()) return 2;
     if (mode == L"init") {
         save(folder, 0, program);
