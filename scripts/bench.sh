@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the benchmarks under Wine and prints their figures (run by `make bench`). Builds the
-# program and the benchmark programs of the build that runs here, unless ZORBEL_BUILD_DIR names
-# a build to take them from (with ZORBEL_EXE for the program).
+# Runs the benchmarks and prints their figures (run by `make bench`): those under Wine, then the
+# native ones. Builds the program and the benchmark programs of the build that runs here, unless
+# ZORBEL_BUILD_DIR names a build to take them from (with ZORBEL_EXE for the program).
 # Every run gets a fresh copy of the Windows 10 template prefix (so Zorbel! takes its first-run
 # path) and a virtual display of its own, so that 200 benchmark windows never land on a real
 # desktop and nothing else on the display disturbs the timings.
@@ -24,12 +24,16 @@ windows=${ZORBEL_BENCH_WINDOWS:-200}
 runs=${ZORBEL_BENCH_RUNS:-50}
 starts=${ZORBEL_BENCH_STARTS:-7}
 
+wine_benches="menu_rebuild_win startup_win monitor_repin_win tree_fill_win capture_output_win"
+native_benches="settings_bench wheel_hook_bench"
 if [ -z "${ZORBEL_BUILD_DIR:-}" ]; then
     cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" -j "${JOBS:-2}" --target zorbel menu_rebuild_win startup_win >/dev/null
+    cmake --build --preset "$preset" -j "${JOBS:-2}" --target zorbel $wine_benches >/dev/null
+    cmake --preset native >/dev/null
+    cmake --build --preset native -j "${JOBS:-2}" --target $native_benches >/dev/null
 fi
 missing=0
-for file in "$build/menu_rebuild_win.exe" "$build/startup_win.exe" "$program"; do
+for file in "$program" $(for b in $wine_benches; do echo "$build/$b.exe"; done); do
     if [ ! -f "$file" ]; then
         echo "missing: $file" >&2
         missing=1
@@ -59,3 +63,22 @@ WINEPREFIX=$prefix wineserver -w
 echo "== start-up to tray icon ($starts starts per figure)"
 wine "$build/startup_win.exe" "$(windows_path "$program")" "$starts"
 WINEPREFIX=$prefix wineserver -w
+
+echo "== window monitor's share of a rebuild (200 windows, 50 rules)"
+wine "$build/monitor_repin_win.exe"
+WINEPREFIX=$prefix wineserver -w
+
+echo "== window tree fill (2,000 windows)"
+wine "$build/tree_fill_win.exe"
+WINEPREFIX=$prefix wineserver -w
+
+echo "== capture output (screen copy, encoders, clipboard)"
+wine "$build/capture_output_win.exe"
+WINEPREFIX=$prefix wineserver -w
+
+# Native figures, when the native build made them (they need no Wine).
+for bench in $native_benches; do
+    [ -x "$root/build/native/$bench" ] || continue
+    echo "== $bench (native, one core)"
+    taskset -c 0 "$root/build/native/$bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+done

@@ -87,23 +87,24 @@ wine_ctest() {
 }
 
 # Runs a Win32 test program once, all its cases in one process (seconds instead of a process per
-# case), and adds GoogleTest's counts to the totals; a run that fails gets a second one, as the
-# cases under ctest do:   wine_gtest NAME ARCH PROGRAM
+# case), and adds GoogleTest's counts to the totals. As under ctest, a failed case gets a second
+# run, alone in a process of its own; a real fault fails both:   wine_gtest NAME ARCH PROGRAM
 wine_gtest() {
-    local name=$1 arch=$2 program=$3 log=$logs/$1.log try total bad
+    local name=$1 arch=$2 program=$3 log=$logs/$1.log total bad case
     echo "== $name"
-    for try in 1 2; do
+    wine_gtest_run() {
         (
             export ZORBEL_WINE_ARCH=$arch
             unset WINEPREFIX
             zorbel_wine_prefix || exit 1
             wineserver -p
-            timeout 600 bash scripts/wine-run.sh "$arch" "$program"
+            timeout 600 bash scripts/wine-run.sh "$arch" "$program" "$@"
             status=$?
             wineserver -k 2>/dev/null
             exit $status
-        ) >"$log" 2>&1 && break
-    done
+        )
+    }
+    wine_gtest_run >"$log" 2>&1
     total=$(sed -nE 's/^\[==========\] ([0-9]+) tests? from .* ran\..*/\1/p' "$log" | tail -n 1)
     if [ -z "$total" ]; then
         echo "$name: no test ran"
@@ -112,12 +113,19 @@ wine_gtest() {
         failed=$((failed + 1))
         return
     fi
-    bad=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' "$log" | tail -n 1)
-    bad=${bad:-0}
+    bad=0
+    for case in $(sed -nE 's/^\[  FAILED  \] ([A-Za-z0-9_/.]+)( \(.*)?\r?$/\1/p' "$log" | sort -u); do
+        if wine_gtest_run --gtest_filter="$case" >>"$log.again" 2>&1; then
+            echo "$name: $case failed in the shared run and passed alone"
+        else
+            echo "$name: $case failed"
+            bad=$((bad + 1))
+        fi
+    done
     echo "$name: $((total - bad)) of $total passed"
     passed=$((passed + total - bad))
     failed=$((failed + bad))
-    [ "$bad" -eq 0 ] || { broken+=("$name"); grep -E '^\[  FAILED  \]' "$log"; }
+    [ "$bad" -eq 0 ] || broken+=("$name")
 }
 
 # The checks of the shipped file that need no Wine, run directly where its build cannot run.

@@ -447,4 +447,6 @@ void searchTreeItems(const std::u16string& query, bool caseSensitive) {
     if (current) current->search(query, caseSensitive);
 }
 
+void resetTreeSearchState() { searchState = SearchState{}; }
+
 } // namespace zorbel

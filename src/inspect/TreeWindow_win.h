@@ -28,5 +28,8 @@ void runTreeCommand(InspectCommand command);
 // Search Tree: selects, reveals and highlights the next item whose text contains the query; beeps
 // (when sounds are on) when there is none. An empty query does nothing.
 void searchTreeItems(const std::u16string& query, bool caseSensitive);
+// The search state outlives the window for the whole run; this starts it afresh, as a new run
+// does (for tests that share one process).
+void resetTreeSearchState();
 
 } // namespace zorbel

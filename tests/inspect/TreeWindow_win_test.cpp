@@ -93,6 +93,7 @@ class TreeWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(test::prepareTrayProcess());
+        resetTreeSearchState();
         test::WindowShape top;
         top.title = L"Zorbel tree top";
         top_ = thread_.createWindow(top);

@@ -121,12 +121,14 @@ TEST_F(WheelTransparencyWin, TheWheelOverAToolWindowIsLeftToIt) {
     HWND hwnd = tool.hwnd();
     ASSERT_TRUE(setWindowOpacity(hwnd, 50));
     ASSERT_TRUE(toggleWheelTransparencyMode());
+    // The counts are process-wide: earlier tests of this process may have applied steps.
+    const unsigned long long appliedBefore = wheelStatistics().batchesApplied;
     SetForegroundWindow(hwnd);
     pointAt(hwnd);
     injectWheel(-WHEEL_DELTA);
     EXPECT_TRUE(test::pumpUntil(3000, [&] { return tool.wheelMessages() == 1; }));
     EXPECT_EQ(windowConstantAlpha(hwnd), alpha(127));
-    EXPECT_EQ(wheelStatistics().batchesApplied, 0u);
+    EXPECT_EQ(wheelStatistics().batchesApplied, appliedBefore);
 }
 
 // The hook only takes note: a window that does not answer costs the GUI thread its 100 ms, and the
