@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BoundWindowProc_win.h"
 #include "app/BoundFunctions_win.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
@@ -55,7 +56,7 @@ public:
     void report(HWND target);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    friend LRESULT CALLBACK zorbel::boundWindowProc<InformationWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool onCreate();
@@ -131,7 +132,7 @@ std::unique_ptr<InformationWindow> InformationWindow::open() {
     ensureCommonControls();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = boundWindowProc<InformationWindow>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -148,22 +149,6 @@ std::unique_ptr<InformationWindow> InformationWindow::open() {
     shape.createParameter = self.get();
     if (openToolWindow(shape, self->window_) == 0) return nullptr;
     return self;
-}
-
-LRESULT CALLBACK InformationWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<InformationWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<InformationWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->onDestroyed(); // deletes self
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
 }
 
 LRESULT InformationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/BoundWindowProc_win.h"
 #include "app/DpiLayout.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
@@ -34,7 +35,7 @@ public:
     SearchWindowParts parts() const { return {hwnd_, field_, caseSensitive_}; }
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    friend LRESULT CALLBACK zorbel::boundWindowProc<SearchWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool onCreate();
@@ -60,7 +61,7 @@ std::unique_ptr<SearchWindow> current;
 std::unique_ptr<SearchWindow> SearchWindow::open(HWND owner) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = boundWindowProc<SearchWindow>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -79,22 +80,6 @@ std::unique_ptr<SearchWindow> SearchWindow::open(HWND owner) {
     if (openToolWindow(shape, self->window_) == 0) return nullptr;
     SetFocus(self->field_);
     return self;
-}
-
-LRESULT CALLBACK SearchWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<SearchWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<SearchWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->onDestroyed(); // deletes self
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
 }
 
 LRESULT SearchWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/BoundWindowProc_win.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
 #include "capture/ScreenCapture_win.h"
@@ -105,7 +106,7 @@ public:
     void search(const std::u16string& query, bool caseSensitive);
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    friend LRESULT CALLBACK zorbel::boundWindowProc<TreeWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool onCreate();
@@ -145,7 +146,7 @@ std::unique_ptr<TreeWindow> TreeWindow::open() {
     ensureCommonControls();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = boundWindowProc<TreeWindow>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -162,22 +163,6 @@ std::unique_ptr<TreeWindow> TreeWindow::open() {
     shape.createParameter = self.get();
     if (openToolWindow(shape, self->window_) == 0) return nullptr;
     return self;
-}
-
-LRESULT CALLBACK TreeWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<TreeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        self = static_cast<TreeWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->onDestroyed(); // deletes self
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
 }
 
 LRESULT TreeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
