@@ -8,7 +8,7 @@
 namespace zorbel {
 namespace {
 
-struct BufferSpec {
+struct BufferLayout {
     int pointerBits = 64;
     std::uint64_t base = 0x10000;
     std::uint32_t architecture = 9;
@@ -27,31 +27,31 @@ void put(std::vector<std::uint8_t>& bytes, std::size_t offset, T value) {
 
 // A buffer as GetPackageId leaves it: the structure, then the strings it points to, in the order
 // name, publisher ID, publisher, resource ID.
-std::vector<std::uint8_t> makeBuffer(const BufferSpec& spec) {
-    const std::size_t pointerSize = static_cast<std::size_t>(spec.pointerBits / 8);
+std::vector<std::uint8_t> makeBuffer(const BufferLayout& layout) {
+    const std::size_t pointerSize = static_cast<std::size_t>(layout.pointerBits / 8);
     const std::size_t head = 16 + 4 * pointerSize;
     std::vector<std::uint8_t> bytes(head);
     put<std::uint32_t>(bytes, 0, 0);
-    put<std::uint32_t>(bytes, 4, spec.architecture);
-    put<std::uint16_t>(bytes, 8, spec.revision);
-    put<std::uint16_t>(bytes, 10, spec.build);
-    put<std::uint16_t>(bytes, 12, spec.minor);
-    put<std::uint16_t>(bytes, 14, spec.major);
+    put<std::uint32_t>(bytes, 4, layout.architecture);
+    put<std::uint16_t>(bytes, 8, layout.revision);
+    put<std::uint16_t>(bytes, 10, layout.build);
+    put<std::uint16_t>(bytes, 12, layout.minor);
+    put<std::uint16_t>(bytes, 14, layout.major);
     const auto appendString = [&](const std::u16string& text) {
-        const std::uint64_t address = spec.base + bytes.size();
+        const std::uint64_t address = layout.base + bytes.size();
         for (char16_t unit : text + u'\0') {
             bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
             bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
         }
         return address;
     };
-    const std::uint64_t name = appendString(spec.name);
-    const std::uint64_t publisherId = appendString(spec.publisherId);
-    const std::uint64_t publisher = appendString(spec.publisher);
-    const std::uint64_t resourceId = spec.nullResourceId ? 0 : appendString(spec.resourceId);
+    const std::uint64_t name = appendString(layout.name);
+    const std::uint64_t publisherId = appendString(layout.publisherId);
+    const std::uint64_t publisher = appendString(layout.publisher);
+    const std::uint64_t resourceId = layout.nullResourceId ? 0 : appendString(layout.resourceId);
     const std::uint64_t pointers[] = {name, publisher, resourceId, publisherId};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (spec.pointerBits == 64)
+        if (layout.pointerBits == 64)
             put<std::uint64_t>(bytes, 16 + i * pointerSize, pointers[i]);
         else
             put<std::uint32_t>(bytes, 16 + i * pointerSize, static_cast<std::uint32_t>(pointers[i]));
@@ -60,25 +60,25 @@ std::vector<std::uint8_t> makeBuffer(const BufferSpec& spec) {
 }
 
 // Parses a copy of exactly length bytes, so that the sanitizer sees any read past them.
-std::optional<PackageIdentity> parseCopy(const std::vector<std::uint8_t>& bytes, std::size_t length, const BufferSpec& spec) {
+std::optional<PackageIdentity> parseCopy(const std::vector<std::uint8_t>& bytes, std::size_t length, const BufferLayout& layout) {
     std::vector<std::uint8_t> exact(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
-    return parsePackageId(exact.data(), exact.size(), spec.base, spec.pointerBits);
+    return parsePackageId(exact.data(), exact.size(), layout.base, layout.pointerBits);
 }
 
 TEST(PackageIdentity, ReadsTheStringsThroughTheStructuresPointersInBothLayouts) {
     for (int bits : {32, 64}) {
         for (bool nullResource : {true, false}) {
-            BufferSpec spec;
-            spec.pointerBits = bits;
-            spec.nullResourceId = nullResource;
-            spec.resourceId = nullResource ? u"" : u"split.scale-150";
-            const auto bytes = makeBuffer(spec);
-            const auto identity = parseCopy(bytes, bytes.size(), spec);
+            BufferLayout layout;
+            layout.pointerBits = bits;
+            layout.nullResourceId = nullResource;
+            layout.resourceId = nullResource ? u"" : u"split.scale-150";
+            const auto bytes = makeBuffer(layout);
+            const auto identity = parseCopy(bytes, bytes.size(), layout);
             ASSERT_TRUE(identity) << bits;
-            EXPECT_EQ(identity->name, spec.name);
-            EXPECT_EQ(identity->publisher, spec.publisher);
-            EXPECT_EQ(identity->publisherId, spec.publisherId);
-            EXPECT_EQ(identity->resourceId, spec.resourceId);
+            EXPECT_EQ(identity->name, layout.name);
+            EXPECT_EQ(identity->publisher, layout.publisher);
+            EXPECT_EQ(identity->publisherId, layout.publisherId);
+            EXPECT_EQ(identity->resourceId, layout.resourceId);
             EXPECT_EQ(identity->processorArchitecture, 9u);
             EXPECT_EQ(packageVersionText(*identity), u"1.2.3.4");
         }
@@ -89,35 +89,35 @@ TEST(PackageIdentity, ReadsTheStringsThroughTheStructuresPointersInBothLayouts) 
 
 TEST(PackageIdentity, EveryTruncationIsNoIdentity) {
     for (int bits : {32, 64}) {
-        BufferSpec spec;
-        spec.pointerBits = bits;
-        spec.nullResourceId = false;
-        spec.resourceId = u"x";
-        const auto bytes = makeBuffer(spec);
+        BufferLayout layout;
+        layout.pointerBits = bits;
+        layout.nullResourceId = false;
+        layout.resourceId = u"x";
+        const auto bytes = makeBuffer(layout);
         for (std::size_t length = 0; length < bytes.size(); ++length)
-            EXPECT_FALSE(parseCopy(bytes, length, spec)) << bits << " bits cut at " << length;
-        EXPECT_TRUE(parseCopy(bytes, bytes.size(), spec));
+            EXPECT_FALSE(parseCopy(bytes, length, layout)) << bits << " bits cut at " << length;
+        EXPECT_TRUE(parseCopy(bytes, bytes.size(), layout));
     }
 }
 
 TEST(PackageIdentity, VersionPartsAreUnsigned) {
-    BufferSpec spec;
-    spec.major = 33900;
-    spec.minor = 65535;
-    spec.build = 32768;
-    spec.revision = 0;
-    const auto bytes = makeBuffer(spec);
-    const auto identity = parseCopy(bytes, bytes.size(), spec);
+    BufferLayout layout;
+    layout.major = 33900;
+    layout.minor = 65535;
+    layout.build = 32768;
+    layout.revision = 0;
+    const auto bytes = makeBuffer(layout);
+    const auto identity = parseCopy(bytes, bytes.size(), layout);
     ASSERT_TRUE(identity);
     EXPECT_EQ(packageVersionText(*identity), u"33900.65535.32768.0");
 }
 
 TEST(PackageIdentity, PointersOutsideTheBufferAreRefused) {
     for (int bits : {32, 64}) {
-        BufferSpec spec;
-        spec.pointerBits = bits;
-        spec.base = 0x7FFF0000;
-        auto bytes = makeBuffer(spec);
+        BufferLayout layout;
+        layout.pointerBits = bits;
+        layout.base = 0x7FFF0000;
+        auto bytes = makeBuffer(layout);
         const std::size_t nameSlot = 16;
         const auto withName = [&](std::uint64_t address) {
             auto changed = bytes;
@@ -125,16 +125,16 @@ TEST(PackageIdentity, PointersOutsideTheBufferAreRefused) {
                 put<std::uint64_t>(changed, nameSlot, address);
             else
                 put<std::uint32_t>(changed, nameSlot, static_cast<std::uint32_t>(address));
-            return parseCopy(changed, changed.size(), spec);
+            return parseCopy(changed, changed.size(), layout);
         };
-        EXPECT_FALSE(withName(spec.base - 2)) << bits;              // just before the buffer
-        EXPECT_FALSE(withName(spec.base + bytes.size())) << bits;   // just past it
-        EXPECT_FALSE(withName(spec.base + bytes.size() - 1)) << bits; // half a unit left
+        EXPECT_FALSE(withName(layout.base - 2)) << bits;              // just before the buffer
+        EXPECT_FALSE(withName(layout.base + bytes.size())) << bits;   // just past it
+        EXPECT_FALSE(withName(layout.base + bytes.size() - 1)) << bits; // half a unit left
         EXPECT_FALSE(withName(0xFFFFFFFF)) << bits;
         // A pointer into the last string reads its tail.
-        const auto tail = withName(spec.base + bytes.size() - 4);
+        const auto tail = withName(layout.base + bytes.size() - 4);
         ASSERT_TRUE(tail) << bits;
-        EXPECT_EQ(tail->name, spec.publisher.substr(spec.publisher.size() - 1));
+        EXPECT_EQ(tail->name, layout.publisher.substr(layout.publisher.size() - 1));
         // A null pointer is an empty string.
         const auto empty = withName(0);
         ASSERT_TRUE(empty);
@@ -147,13 +147,13 @@ TEST(PackageIdentity, PointersOutsideTheBufferAreRefused) {
 }
 
 TEST(PackageIdentity, OverlongStringsAreCutToTheirFields) {
-    BufferSpec spec;
-    spec.name = std::u16string(60, u'n');
-    spec.publisherId = std::u16string(20, u'p');
-    spec.nullResourceId = false;
-    spec.resourceId = std::u16string(40, u'r');
-    const auto bytes = makeBuffer(spec);
-    const auto identity = parseCopy(bytes, bytes.size(), spec);
+    BufferLayout layout;
+    layout.name = std::u16string(60, u'n');
+    layout.publisherId = std::u16string(20, u'p');
+    layout.nullResourceId = false;
+    layout.resourceId = std::u16string(40, u'r');
+    const auto bytes = makeBuffer(layout);
+    const auto identity = parseCopy(bytes, bytes.size(), layout);
     ASSERT_TRUE(identity);
     EXPECT_EQ(identity->name.size(), 50u);
     EXPECT_EQ(identity->publisherId.size(), 13u);
