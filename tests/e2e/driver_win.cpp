@@ -21,6 +21,8 @@
 //   driver find-window TITLE [ms]    waits for a top-level window with that title; prints its handle
 //   driver cursor-over HWND          moves the mouse cursor to the middle of the window
 //   driver topmost HWND              prints 1 when the window has WS_EX_TOPMOST, else 0
+//   driver window-facts HWND         prints the window's class, style, extended style (without
+//                                    WS_EX_TOPMOST) and its program's path, one per line
 //   driver foreground                prints the handle of the foreground window
 // Exit status 0 on success, 1 when the awaited thing did not happen, 2 on bad usage.
 #include <windows.h>
@@ -293,6 +295,23 @@ int wmain(int argc, wchar_t** argv) {
         RECT rect{};
         if (!GetWindowRect(handleArg(argv[2]), &rect)) return 1;
         return SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2) ? 0 : 1;
+    }
+    if (command == L"window-facts" && argc >= 3) {
+        HWND hwnd = handleArg(argv[2]);
+        wchar_t className[256] = {};
+        DWORD processId = 0;
+        if (!IsWindow(hwnd) || !GetClassNameW(hwnd, className, 256) || !GetWindowThreadProcessId(hwnd, &processId))
+            return 1;
+        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+        if (!process) return 1;
+        std::vector<wchar_t> path(32768);
+        DWORD length = static_cast<DWORD>(path.size());
+        const BOOL named = QueryFullProcessImageNameW(process, 0, path.data(), &length);
+        CloseHandle(process);
+        if (!named) return 1;
+        std::printf("%ls\n%ld\n%ld\n%ls\n", className, GetWindowLongW(hwnd, GWL_STYLE),
+                    GetWindowLongW(hwnd, GWL_EXSTYLE) & ~static_cast<LONG>(WS_EX_TOPMOST), path.data());
+        return 0;
     }
     if (command == L"topmost" && argc >= 3) {
         HWND hwnd = handleArg(argv[2]);
