@@ -1,11 +1,13 @@
 #include "app/Commands_win.h"
 
 #include "app/MenuCommand.h"
+#include "app/Notifications_win.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
 #include "capture/RegionOverlay_win.h"
 #include "capture/ScreenCapture_win.h"
 #include "power/PowerRequests_win.h"
+#include "settings/UpdateCheck_win.h"
 #include "windows/MonitoredWindows_win.h"
 #include "windows/WindowControls_win.h"
 
@@ -20,6 +22,13 @@ void executeMenuCommand(UINT identifier) {
     switch (entry->command) {
     case MenuCommand::Exit:
         exitRoutine();
+    case MenuCommand::About:
+        // On a thread of its own, so that the tray keeps working while the box is open.
+        MessageBoxByCodeOnNewThread(1);
+        break;
+    case MenuCommand::CheckForUpdates:
+        startUpdateCheck();
+        break;
     case MenuCommand::RunAsAdministrator:
         relaunchElevated();
         break;

@@ -14,6 +14,7 @@ Settings& settings() { return currentSettings(); }
 void saveSettings() { zorbel::saveSettings(); }
 void reportSystemError(DWORD errorCode) { (void)systemErrorNotification(errorCode, false); }
 void showBalloon(int warningCode) { BalloonByCode(warningCode); }
+void showMessageBox(int errorCode) { MessageBoxByCode(errorCode); }
 void requestMenuRebuild() { zorbel::requestMenuRebuild(); }
 void notificationSound() { zorbel::notificationSound(); }
 

@@ -8,6 +8,7 @@
 #include "app/Notifications_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
+#include "settings/UpdateCheck_win.h"
 
 namespace zorbel {
 namespace {
@@ -68,6 +69,9 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_COMMAND:
         onCommand(wParam, lParam);
+        return 0;
+    case kUpdateCheckDoneMessage:
+        onUpdateCheckDone(wParam, lParam);
         return 0;
     default:
         break;
