@@ -2,6 +2,7 @@
 
 #include "app/MenuCommand.h"
 #include "app/Notifications_win.h"
+#include "app/Preferences_win.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
 #include "capture/RegionOverlay_win.h"
@@ -28,6 +29,9 @@ void executeMenuCommand(UINT identifier) {
         break;
     case MenuCommand::CheckForUpdates:
         startUpdateCheck();
+        break;
+    case MenuCommand::Preferences:
+        openPreferences();
         break;
     case MenuCommand::RunAsAdministrator:
         relaunchElevated();
