@@ -2,35 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace zorbel {
 namespace {
 
 using Control = PreferencesControl;
-
-TEST(PreferencesLayout, EveryControlSitsInsideAFrameAndTheWindow) {
-    std::set<int> identifiers;
-    const auto inside = [](const PreferencesControlLayout& inner, const PreferencesControlLayout& outer) {
-        return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
-               inner.y + inner.height <= outer.y + outer.height;
-    };
-    const PreferencesControlLayout window{Control::GeneralFrame, PreferencesControlKind::Frame, 0, 0,
-                                          kPreferencesClientWidth, kPreferencesClientHeight, {}, {}, nullptr};
-    for (const PreferencesControlLayout& control : preferencesLayout()) {
-        EXPECT_TRUE(identifiers.insert(static_cast<int>(control.control)).second);
-        EXPECT_TRUE(inside(control, window)) << static_cast<int>(control.control);
-        if (control.kind != PreferencesControlKind::CheckBox && control.kind != PreferencesControlKind::HotkeyField)
-            continue;
-        int frames = 0;
-        for (const PreferencesControlLayout& frame : preferencesLayout())
-            frames += frame.kind == PreferencesControlKind::Frame && inside(control, frame);
-        EXPECT_EQ(frames, 1) << static_cast<int>(control.control);
-        EXPECT_NE(control.setting, nullptr);
-    }
-    EXPECT_EQ(scaledControlRect(*findPreferencesControl(Control::DefaultSettings), 144),
-              (LayoutRect{15, 360, 405, 405}));
-}
 
 TEST(PreferencesCheckBoxes, ChangeTheirSettingAndKeepACaptureDestination) {
     const struct {

@@ -1,6 +1,5 @@
-// A web server on 127.0.0.1 that plays the update server for the tests: it answers every
-// connection the way the test last chose (a reply, a slow reply, a redirect, an error status, a
-// hang-up) and counts the connections.
+// A web server on 127.0.0.1 that plays the update server for the tests: every connection gets the
+// answer the test last chose.
 #pragma once
 
 #include <winsock2.h>
@@ -15,9 +14,9 @@ namespace zorbel::test {
 enum class ServerAnswer {
     Reply,     // 200 with the text
     Padded,    // 200 with the text and 10 MB after it
-    Trickle,   // 200 with the text, one byte every delayMs
-    Redirect,  // 302 to /moved/files/zorbel.txt, which replies with the text
-    Status,    // the status with a small HTML page
+    Trickle,   // 200 with the text, a byte every delayMs
+    Redirect,  // 302 to /moved/, which replies with the text
+    Status,    // the text is the status, with a small page
     HangUp,    // reads the request and closes without a word
     Truncated, // announces 100 bytes more than the text and closes after it
 };
@@ -32,11 +31,11 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         int size = sizeof(address);
-        if (bind(listener_, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listener_, 8) != 0 ||
-            getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-            return;
-        port_ = ntohs(address.sin_port);
-        thread_ = std::thread([this] { run(); });
+        if (bind(listener_, reinterpret_cast<sockaddr*>(&address), size) == 0 && listen(listener_, 8) == 0 &&
+            getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size) == 0) {
+            port_ = ntohs(address.sin_port);
+            thread_ = std::thread([this] { run(); });
+        }
     }
     ~LoopbackHttpServer() {
         stop_ = true;
@@ -44,20 +43,16 @@ public:
         closesocket(listener_);
         WSACleanup();
     }
-    LoopbackHttpServer(const LoopbackHttpServer&) = delete;
-    LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
     int port() const { return port_; }
     std::wstring url() const { return L"http://127.0.0.1:" + std::to_wstring(port_) + L"/files/zorbel.txt"; }
-
-    // What the following connections get.
+    int connections() const { return connections_; }
     void answer(ServerAnswer kind, std::string text, int delayMs = 1000) {
         std::lock_guard lock(mutex_);
         kind_ = kind;
         text_ = std::move(text);
         delayMs_ = delayMs;
     }
-    int connections() const { return connections_; }
 
 private:
     void run() {
@@ -71,23 +66,11 @@ private:
             if (connection == INVALID_SOCKET) continue;
             ++connections_;
             serve(connection);
+            shutdown(connection, SD_SEND);
             closesocket(connection);
         }
     }
 
-    std::string readRequestPath(SOCKET connection) {
-        std::string request;
-        char chunk[1024];
-        while (request.find("\r\n\r\n") == std::string::npos && request.size() < 65536) {
-            const int got = recv(connection, chunk, sizeof(chunk), 0);
-            if (got <= 0) break;
-            request.append(chunk, static_cast<std::size_t>(got));
-        }
-        const std::size_t start = request.find(' ') + 1;
-        return request.substr(start, request.find(' ', start) - start);
-    }
-
-    // Sends what the socket takes; false when it took less.
     bool sendAll(SOCKET connection, const std::string& bytes) {
         for (std::size_t done = 0; done < bytes.size();) {
             const int sent = send(connection, bytes.data() + done, static_cast<int>(bytes.size() - done), 0);
@@ -98,32 +81,28 @@ private:
     }
 
     bool sendHead(SOCKET connection, int status, std::size_t length, const std::string& extra = "") {
-        return sendAll(connection, "HTTP/1.1 " + std::to_string(status) + " Status\r\nContent-Type: text/plain\r\n" +
-                                       "Content-Length: " + std::to_string(length) + "\r\nConnection: close\r\n" +
-                                       extra + "\r\n");
+        return sendAll(connection, "HTTP/1.1 " + std::to_string(status) + " Status\r\nContent-Length: " +
+                                       std::to_string(length) + "\r\nConnection: close\r\n" + extra + "\r\n");
     }
 
     void serve(SOCKET connection) {
-        ServerAnswer kind;
-        std::string text;
-        int delayMs;
-        {
-            std::lock_guard lock(mutex_);
-            kind = kind_;
-            text = text_;
-            delayMs = delayMs_;
-        }
-        const std::string path = readRequestPath(connection);
-        if (path.rfind("/moved/", 0) == 0) kind = ServerAnswer::Reply;
+        std::unique_lock lock(mutex_);
+        ServerAnswer kind = kind_;
+        const std::string text = text_;
+        const int delayMs = delayMs_;
+        lock.unlock();
+        std::string request;
+        char chunk[1024];
+        for (int got; request.find("\r\n\r\n") == std::string::npos && (got = recv(connection, chunk, 1024, 0)) > 0;)
+            request.append(chunk, static_cast<std::size_t>(got));
+        if (request.find(" /moved/") != std::string::npos) kind = ServerAnswer::Reply;
+        const std::string padded = kind == ServerAnswer::Padded ? text + std::string(10 << 20, 'x') : text;
+        const std::string page = "<html><body>" + text + "</body></html>";
         switch (kind) {
         case ServerAnswer::Reply:
-            if (sendHead(connection, 200, text.size())) sendAll(connection, text);
+        case ServerAnswer::Padded:
+            if (sendHead(connection, 200, padded.size())) sendAll(connection, padded);
             break;
-        case ServerAnswer::Padded: {
-            const std::string body = text + std::string(10 * 1024 * 1024, 'x');
-            if (sendHead(connection, 200, body.size())) sendAll(connection, body);
-            break;
-        }
         case ServerAnswer::Trickle:
             if (!sendHead(connection, 200, text.size())) break;
             for (char c : text) {
@@ -134,18 +113,15 @@ private:
         case ServerAnswer::Redirect:
             sendHead(connection, 302, 0, "Location: /moved/files/zorbel.txt\r\n");
             break;
-        case ServerAnswer::Status: {
-            const std::string page = "<html><body>" + text + "</body></html>";
+        case ServerAnswer::Status:
             if (sendHead(connection, std::stoi(text), page.size())) sendAll(connection, page);
             break;
-        }
         case ServerAnswer::HangUp:
             break;
         case ServerAnswer::Truncated:
             if (sendHead(connection, 200, text.size() + 100)) sendAll(connection, text);
             break;
         }
-        shutdown(connection, SD_SEND);
     }
 
     SOCKET listener_ = INVALID_SOCKET;
