@@ -51,6 +51,13 @@ protected:
         SendMessageW(window_, WM_COMMAND, MAKEWPARAM(static_cast<int>(id), EN_CHANGE),
                      reinterpret_cast<LPARAM>(control(id)));
     }
+    // A control's rectangle in the window's client area.
+    LayoutRect placeOf(HWND hwnd) const {
+        RECT at{};
+        GetWindowRect(hwnd, &at);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&at), 2);
+        return {at.left, at.top, at.right, at.bottom};
+    }
     // The value the settings file holds for a key, or -999 when it has none.
     int savedValue(const std::string& key) const {
         const std::string file = test::readBytes(appData_.path() + L"\\Zorbel!\\Zorbel!.ini").value_or("");
@@ -94,10 +101,7 @@ TEST_F(PreferencesTest, OpensOnceWithEveryControlLaidOutAndExplained) {
         if (layout.text) {
             EXPECT_EQ(test::u16(text), strings().text(*layout.text));
         }
-        RECT at{};
-        GetWindowRect(hwnd, &at);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&at), 2);
-        EXPECT_EQ((LayoutRect{at.left, at.top, at.right, at.bottom}), scaledControlRect(layout, dpi));
+        EXPECT_EQ(placeOf(hwnd), scaledControlRect(layout, dpi));
     }
     EXPECT_TRUE(checked(Control::Administrator));
     EXPECT_FALSE(checked(Control::RepeatCapture));
@@ -203,11 +207,7 @@ TEST_F(PreferencesTest, MovingToA144DpiMonitorRescalesControlsAndFonts) {
     RECT suggested{100, 80, 100 + 450, 80 + 470};
     SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     for (const PreferencesControlLayout& layout : preferencesLayout()) {
-        RECT at{};
-        GetWindowRect(control(layout.control), &at);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&at), 2);
-        EXPECT_EQ((LayoutRect{at.left, at.top, at.right, at.bottom}), scaledControlRect(layout, 144))
-            << static_cast<int>(layout.control);
+        EXPECT_EQ(placeOf(control(layout.control)), scaledControlRect(layout, 144)) << static_cast<int>(layout.control);
     }
     RECT outer{};
     GetWindowRect(window_, &outer);
