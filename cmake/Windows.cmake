@@ -6,7 +6,7 @@ find_package(JPEG REQUIRED)
 target_link_libraries(zorbel_portable PUBLIC PNG::PNG JPEG::JPEG ZLIB::ZLIB)
 
 set(zorbel_system_libs user32 gdi32 shell32 shlwapi ole32 comctl32 comdlg32 advapi32 imagehlp
-    wininet uxtheme msimg32 version)
+    wininet uxtheme msimg32 version ws2_32)
 
 if(MINGW)
     # One self-contained executable: the C and C++ runtimes are linked in, and the image

@@ -1,6 +1,8 @@
 #include "app/Commands_win.h"
 
 #include "app/MenuCommand.h"
+#include "app/Notifications_win.h"
+#include "app/Preferences_win.h"
 #include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
 #include "capture/RegionOverlay_win.h"
@@ -8,6 +10,7 @@
 #include "inspect/InformationWindow_win.h"
 #include "inspect/TreeWindow_win.h"
 #include "power/PowerRequests_win.h"
+#include "settings/UpdateCheck_win.h"
 #include "windows/MonitoredWindows_win.h"
 #include "windows/WindowControls_win.h"
 
@@ -22,6 +25,16 @@ void executeMenuCommand(UINT identifier) {
     switch (entry->command) {
     case MenuCommand::Exit:
         exitRoutine();
+    case MenuCommand::About:
+        // On a thread of its own, so that the tray keeps working while the box is open.
+        MessageBoxByCodeOnNewThread(1);
+        break;
+    case MenuCommand::CheckForUpdates:
+        startUpdateCheck();
+        break;
+    case MenuCommand::Preferences:
+        openPreferences();
+        break;
     case MenuCommand::RunAsAdministrator:
         relaunchElevated();
         break;

@@ -22,6 +22,8 @@ void reportSystemError(DWORD errorCode);
 std::u16string systemErrorText(DWORD errorCode);
 // The tray balloon of a warning code.
 void showBalloon(int warningCode);
+// The message box of an error code; blocks until it is dismissed (any thread).
+void showMessageBox(int errorCode);
 // The tray menu shows something else now: rebuild it at the next timer tick.
 void requestMenuRebuild();
 // MessageBeep(MB_ICONEXCLAMATION) while sounds are on.

@@ -15,6 +15,7 @@ void saveSettings() { zorbel::saveSettings(); }
 void reportSystemError(DWORD errorCode) { (void)systemErrorNotification(errorCode, false); }
 std::u16string systemErrorText(DWORD errorCode) { return systemErrorNotification(errorCode, true); }
 void showBalloon(int warningCode) { BalloonByCode(warningCode); }
+void showMessageBox(int errorCode) { MessageBoxByCode(errorCode); }
 void requestMenuRebuild() { zorbel::requestMenuRebuild(); }
 void notificationSound() { zorbel::notificationSound(); }
 

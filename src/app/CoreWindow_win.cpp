@@ -10,6 +10,7 @@
 #include "app/Process_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
+#include "settings/UpdateCheck_win.h"
 
 namespace zorbel {
 namespace {
@@ -92,6 +93,9 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_DESTROY:
         onDestroy();
+        return 0;
+    case kUpdateCheckDoneMessage:
+        onUpdateCheckDone(wParam, lParam);
         return 0;
     default:
         break;

@@ -6,8 +6,10 @@
 #include "app/Handles_win.h"
 #include "app/Notifications.h"
 #include "app/Version.h"
+#include "settings/ProjectInfo.h"
 #include "settings/Settings.h"
 #include "settings/StringTable.h"
+#include "settings/UpdateCheck.h"
 
 namespace zorbel {
 namespace {
@@ -20,6 +22,22 @@ DWORD WINAPI messageBoxThread(LPVOID parameter) {
     return 0;
 }
 
+// WinINet's errors keep their texts in wininet.dll, not in the system's table.
+constexpr DWORD kWinInetFirstError = 12000; // INTERNET_ERROR_BASE
+constexpr DWORD kWinInetLastError = 12175;  // INTERNET_ERROR_LAST
+
+HMODULE messageModule(DWORD errorCode) {
+    if (errorCode < kWinInetFirstError || errorCode > kWinInetLastError) return nullptr;
+    return GetModuleHandleW(L"wininet.dll");
+}
+
+bool isBlank(const wchar_t* text, DWORD length) {
+    for (DWORD i = 0; i < length; ++i) {
+        if (text[i] != L' ' && text[i] != L'\t' && text[i] != L'\r' && text[i] != L'\n') return false;
+    }
+    return true;
+}
+
 template <std::size_t N>
 void copyText(wchar_t (&target)[N], const std::u16string& text) {
     const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
@@ -29,7 +47,7 @@ void copyText(wchar_t (&target)[N], const std::u16string& text) {
 
 } // namespace
 
-const wchar_t* const kHomePageUrl = L"https://zorbel.example.org/";
+const wchar_t* const kHomePageUrl = wide(kProjectHomePage.data());
 
 const std::u16string& programVersionText() {
     static const std::u16string text = versionText(ZORBEL_BUILD_DATE);
@@ -55,8 +73,7 @@ BOOL BalloonByCode(int code) {
 const std::u16string& lastBalloonText() { return lastBalloon; }
 
 void MessageBoxByCode(int code) {
-    // The About text (code 1) arrives with the About box; until then code 1 has no text.
-    const MessageBoxContent content = messageBoxContent(code, strings(), u"");
+    const MessageBoxContent content = messageBoxContent(code, strings(), aboutText(strings().languageName()));
     const int answer = MessageBoxW(content.ownedByCoreWindow ? coreWindow() : nullptr, wide(content.text),
                                    wide(programVersionText()), content.flags);
     if (answer == IDYES && content.yesOpensHomePage) openUrl(kHomePageUrl);
@@ -70,10 +87,13 @@ void MessageBoxByCodeOnNewThread(int code) {
 
 std::u16string systemErrorNotification(DWORD errorCode, bool wantText) {
     wchar_t* buffer = nullptr;
-    const DWORD length =
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, errorCode, 0,
-                       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    if (length == 0 || !buffer) {
+    const HMODULE module = messageModule(errorCode);
+    // No arguments are passed, so inserts (%1) must stay as they are: without IGNORE_INSERTS a
+    // text that has them fails to format and would show only the code.
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                        (module ? FORMAT_MESSAGE_FROM_HMODULE : 0);
+    const DWORD length = FormatMessageW(flags, module, errorCode, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    if (length == 0 || !buffer || isBlank(buffer, length)) {
         if (buffer) LocalFree(buffer);
         if (wantText) return systemErrorFallbackText(errorCode);
         // A failure the system has no text for is still a failure: the balloon names the code.

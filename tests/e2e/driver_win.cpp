@@ -9,6 +9,9 @@
 //   driver msgbox-read CAPTION [ms]  waits for a message box and prints its texts, leaving it open
 //   driver msgbox-kind CAPTION [ms]  prints "owned" or "unowned", then the buttons' texts, one per
 //                                    line, leaving the box open
+//   driver msgbox-press CAPTION ID [ms]  presses the button with that identifier (IDNO 7)
+//   driver msgbox-key CAPTION VK [ms]    brings the box to the front and presses the key (hex vk)
+//   driver responsive [ms]           exit 0 when the core window answers a message within the time
 //   driver icon-exists HWND          exit 0 when the tray still holds an icon of that window
 //   driver wait-gone [ms]            waits until the core window has gone
 //   driver menu-visible [ms]         waits for a visible popup menu window (class "#32768")
@@ -257,6 +260,29 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"msgbox" && argc >= 3) return messageBox(argv[2], timeoutArg(argc, argv, 3, 10000), true);
     if (command == L"msgbox-kind" && argc >= 3) return messageBoxKind(argv[2], timeoutArg(argc, argv, 3, 10000));
     if (command == L"msgbox-read" && argc >= 3) return messageBox(argv[2], timeoutArg(argc, argv, 3, 10000), false);
+    if (command == L"msgbox-press" && argc >= 4) {
+        HWND box = nullptr;
+        if (!waitFor(timeoutArg(argc, argv, 4, 10000), [&] { return (box = FindWindowW(L"#32770", argv[2])) != nullptr; }))
+            return 1;
+        // As a click does: the button tells the box.
+        const int id = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
+        HWND button = GetDlgItem(box, id);
+        return button && PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) ? 0 : 1;
+    }
+    if (command == L"msgbox-key" && argc >= 4) {
+        HWND box = nullptr;
+        if (!waitFor(timeoutArg(argc, argv, 4, 10000), [&] { return (box = FindWindowW(L"#32770", argv[2])) != nullptr; }))
+            return 1;
+        SetForegroundWindow(box);
+        Sleep(200);
+        pressKey(keyCode(argv[3]));
+        return 0;
+    }
+    if (command == L"responsive") {
+        HWND core = findCore();
+        DWORD_PTR result = 0;
+        return core && SendMessageTimeoutW(core, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutArg(argc, argv, 2, 1000), &result) ? 0 : 1;
+    }
     if (command == L"icon-exists" && argc >= 3) {
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof(data);
