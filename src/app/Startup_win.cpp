@@ -10,6 +10,7 @@
 #include "app/Hotkeys_win.h"
 #include "app/Notifications_win.h"
 #include "app/PathText.h"
+#include "app/Preferences_win.h"
 #include "app/Process_win.h"
 #include "app/TimerPolicy.h"
 #include "app/ToolAccelerators_win.h"
@@ -77,6 +78,8 @@ bool startWindowMonitor() {
         if (result == 0) exitRoutine(); // WM_QUIT: nothing posts it, but leave cleanly if it comes
         if (result < 0) continue;
         if (translateToolAccelerator(message)) continue;
+        // Tab and Shift+Tab move between the Preferences window's controls, as in a dialogue.
+        if (HWND preferences = preferencesWindow(); preferences && IsDialogMessageW(preferences, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

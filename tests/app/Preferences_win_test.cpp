@@ -217,5 +217,17 @@ TEST_F(PreferencesTest, MovingToA144DpiMonitorRescalesControlsAndFonts) {
     EXPECT_EQ(font.lfHeight, interfaceFontCellHeight(8, 144));
 }
 
+// The event loop hands the window's keys to IsDialogMessageW: Tab moves from control to control in
+// creation order.
+TEST_F(PreferencesTest, TabMovesBetweenTheControls) {
+    open(Settings{});
+    SetForegroundWindow(window_);
+    SetFocus(control(Control::Sounds));
+    ASSERT_EQ(GetFocus(), control(Control::Sounds));
+    MSG tab{control(Control::Sounds), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(window_, &tab));
+    EXPECT_EQ(GetFocus(), control(Control::Administrator));
+}
+
 } // namespace
 } // namespace zorbel
