@@ -28,6 +28,9 @@ bool isValidCapture(const Image& image);
 std::optional<std::string> encodeImage(ImageFormat format, const Image& image);
 
 std::optional<std::string> encodePng(const Image& image);
+// True when the image looks like screen content (flat areas, text) rather than a photograph: a
+// good share of sampled pixels equal their left neighbour. It picks how encodePng compresses.
+bool looksLikeScreenContent(const Image& image);
 std::optional<std::string> encodeJpeg(const Image& image, int quality = kJpegQuality);
 // A ".bmp" file: the file header followed by the packed bitmap below.
 std::optional<std::string> encodeBmp(const Image& image);

@@ -233,6 +233,36 @@ TEST(ImageEncodingTest, EncodeImageFollowsTheFormat) {
     EXPECT_FALSE(encodeImage(static_cast<ImageFormat>(3), image));
 }
 
+// Pictures large enough to be deflated in several bands, so the joined stream is what is read.
+Image largePicture(bool screenLike) {
+    Image image = testPattern(1100, 700);
+    std::uint32_t noise = 12345;
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+        noise = noise * 1664525u + 1013904223u;
+        if (screenLike) {
+            const std::size_t pixel = i / 4;
+            if ((pixel % 1100) % 97 > 10) image.pixels[i] = static_cast<std::uint8_t>(0xF0 + (pixel / 1100) % 3);
+        } else {
+            image.pixels[i] = static_cast<std::uint8_t>(image.pixels[i] + (noise >> 28));
+        }
+    }
+    return image;
+}
+
+TEST(ImageEncodingTest, PngOfLargeScreenAndPhotoPicturesDecodesExactly) {
+    for (const bool screenLike : {true, false}) {
+        const Image image = largePicture(screenLike);
+        EXPECT_EQ(looksLikeScreenContent(image), screenLike);
+        const auto bytes = encodePng(image);
+        ASSERT_TRUE(bytes) << screenLike;
+        const auto decoded = decodePngFile(*bytes);
+        ASSERT_TRUE(decoded) << screenLike;
+        EXPECT_EQ(decoded->width, image.width);
+        EXPECT_EQ(decoded->height, image.height);
+        EXPECT_EQ(largestDifference(image, *decoded), 0) << screenLike;
+    }
+}
+
 // ---- Refusals and library errors ---------------------------------------------------------------
 
 TEST(ImageEncodingTest, InvalidImagesAreRefusedByEveryEncoder) {
@@ -254,7 +284,7 @@ TEST(ImageEncodingTest, InvalidImagesAreRefusedByEveryEncoder) {
 }
 
 TEST(ImageEncodingTest, LibraryErrorsBecomeAFailureNotACrash) {
-    // libpng refuses a width above its default limit of 1,000,000 pixels (png_error, longjmp).
+    // A PNG wider than libpng's default reading limit of 1,000,000 pixels is not written.
     const Image tooWideForPng = testPattern(1'000'001, 1);
     EXPECT_FALSE(encodePng(tooWideForPng));
     // libjpeg refuses a side above 65,500 pixels (error_exit).
