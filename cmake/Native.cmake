@@ -76,3 +76,16 @@ if(benchmark_FOUND AND NOT ZORBEL_FUZZ)
     target_compile_options(wheel_hook_bench PRIVATE ${zorbel_warnings} -O2)
     target_link_libraries(wheel_hook_bench PRIVATE benchmark::benchmark)
 endif()
+
+# The capture encoders against libpng's defaults: build/native/png_encoding_bench [file.png ...].
+# A plain timing program, optimised and without sanitizers, so it compiles the encoders itself.
+if(NOT ZORBEL_FUZZ)
+    find_package(Threads REQUIRED)
+    add_executable(png_encoding_bench ${PROJECT_SOURCE_DIR}/bench/png_encoding_bench.cpp
+        ${PROJECT_SOURCE_DIR}/src/capture/ImageEncoding.cpp ${PROJECT_SOURCE_DIR}/src/capture/PngEncoding.cpp
+        ${PROJECT_SOURCE_DIR}/src/capture/JpegEncoding.cpp)
+    target_include_directories(png_encoding_bench PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(png_encoding_bench PRIVATE ${zorbel_warnings} -O2)
+    target_compile_definitions(png_encoding_bench PRIVATE NDEBUG)
+    target_link_libraries(png_encoding_bench PRIVATE PNG::PNG JPEG::JPEG ZLIB::ZLIB Threads::Threads)
+endif()
