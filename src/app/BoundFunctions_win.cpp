@@ -87,4 +87,13 @@ bool runningUnderWine() {
     return underWine;
 }
 
+std::optional<OsVersion> readOsVersion() {
+    const auto rtlGetVersion = bound().RtlGetVersion;
+    if (!rtlGetVersion) return std::nullopt;
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (rtlGetVersion(&info) != 0) return std::nullopt;
+    return OsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
 } // namespace zorbel

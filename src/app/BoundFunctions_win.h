@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "app/Version.h"
+
 namespace zorbel {
 
 struct BoundFunctions {
@@ -73,5 +77,9 @@ const BoundFunctions& bound();
 // True when the process runs under Wine (ntdll exports wine_get_version). Wine stubs a few
 // facilities that Windows has, and the callers that depend on them ask this.
 bool runningUnderWine();
+
+// The system's real version (RtlGetVersion, which no compatibility shim changes); none when
+// it cannot be read.
+std::optional<OsVersion> readOsVersion();
 
 } // namespace zorbel

@@ -41,15 +41,6 @@ void selectDpiAwareness() {
     }
 }
 
-std::optional<OsVersion> readOsVersion() {
-    const auto rtlGetVersion = bound().RtlGetVersion;
-    if (!rtlGetVersion) return std::nullopt;
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    if (rtlGetVersion(&info) != 0) return std::nullopt;
-    return OsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
-}
-
 [[noreturn]] void failStartup(int messageCode) {
     MessageBoxByCode(messageCode);
     plainExit();

@@ -1,15 +1,16 @@
 // PNG written with our own chunks around zlib: 8-bit RGB without alpha, written to memory.
 //
-// Speed comes from three choices. The rows are deflated in bands, one per core, each band its own
+// Speed comes from three choices. The rows are deflated in bands on every core, each band its own
 // raw deflate stream; every band but the last ends on a byte boundary with a sync flush, so the
 // bands joined in order are one valid zlib stream whose Adler-32 is the combination of theirs.
-// A quick look at the pixels picks the filter and the compression: screen content (flat areas,
-// text) repeats exactly and deflates best unfiltered at the default level, while photographic
-// content gains from the SUB filter and loses little with fast run-length matching.
+// The filters run straight on the captured BGRX rows, in loops the compiler can vectorise.
+// A quick look at the pixels picks the filtering and the compression (see DeflateChoice): screen
+// content (flat areas, text, gradients) and photographic content want different ones.
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstring>
 #include <limits>
 #include <thread>
@@ -24,23 +25,31 @@ constexpr std::array<unsigned char, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', 
 constexpr std::size_t kBytesPerPixel = 3;
 constexpr int kRowsPerDeflateCall = 16;
 constexpr std::size_t kOutputBlock = 256 * 1024;
-// Below this many pixels a second thread costs more than it saves.
-constexpr std::size_t kPixelsWorthAThread = 256 * 1024;
-constexpr int kMaxBands = 8;
+// Below this many pixels a band of its own costs more than it saves.
+constexpr std::size_t kPixelsPerBand = 256 * 1024;
+constexpr std::size_t kBandsPerCore = 4;
+constexpr unsigned kMaxThreads = 16;
 constexpr int kProbeRows = 16;
 // libpng's readers refuse a larger side by default, so such a file would be of little use.
 constexpr int kMaxPngSide = 1'000'000;
 
-enum class RowFilter : unsigned char { None = 0, Sub = 1 };
+// PNG's row filters that the encoder uses; the value is the filter byte.
+enum class RowFilter : unsigned char { None = 0, Sub = 1, Up = 2, Average = 3 };
 
+// How the rows are filtered and deflated. Screen content: each row takes whichever of None, Sub
+// and Up leaves the fewest non-zero pixels (flat areas and repeats become runs of zeros for the
+// matcher), and zlib's lazy matcher runs with a shorter search than level 6's. Photographic
+// content: Average, which removes the most of the smooth light and the least of the noise, with
+// zlib's fast matcher.
 struct DeflateChoice {
-    RowFilter filter;
+    bool chooseEachRow;
+    RowFilter filter; // when not chosen for each row
     int level;
-    int strategy;
+    int goodLength, maxLazy, niceLength, maxChain; // deflateTune's values, 0 for the level's own
 };
 
-constexpr DeflateChoice kScreenChoice{RowFilter::None, 6, Z_DEFAULT_STRATEGY};
-constexpr DeflateChoice kPhotoChoice{RowFilter::Sub, 1, Z_RLE};
+constexpr DeflateChoice kScreenChoice{true, RowFilter::None, 6, 8, 32, 128, 32};
+constexpr DeflateChoice kPhotoChoice{false, RowFilter::Average, 3, 0, 0, 0, 0};
 
 void putBe32(std::string& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
@@ -78,25 +87,80 @@ struct Band {
     bool ok = false;
 };
 
-// The filter byte and the row as RGB, filtered.
-void filterRow(const std::uint8_t* bgrx, int width, RowFilter filter, unsigned char* out) {
+// The pixels of a row as 32-bit words, blue in the low byte; the top byte is unused.
+constexpr std::uint32_t kColourBits = 0x00FFFFFF;
+
+std::uint32_t wordAt(const std::uint8_t* bgrx, std::size_t x) {
+    std::uint32_t word;
+    std::memcpy(&word, bgrx + x * kImageChannels, sizeof(word));
+    return word;
+}
+
+// Of None, Sub and Up, the filter that leaves the fewest pixels with a non-zero byte (None on a
+// tie): exact repeats are what deflate finds best. Without a row above, Up counts like None.
+// The loops are kept simple enough for the compiler to vectorise.
+RowFilter fewestChangedPixels(const std::uint8_t* row, const std::uint8_t* above, std::size_t width) {
+    std::size_t none = 0;
+    std::size_t sub = (wordAt(row, 0) & kColourBits) != 0;
+    std::size_t up = 0;
+    for (std::size_t x = 0; x < width; ++x) none += (wordAt(row, x) & kColourBits) != 0;
+    for (std::size_t x = 1; x < width; ++x) sub += ((wordAt(row, x) ^ wordAt(row, x - 1)) & kColourBits) != 0;
+    if (above == nullptr) {
+        up = none;
+    } else {
+        for (std::size_t x = 0; x < width; ++x) up += ((wordAt(row, x) ^ wordAt(above, x)) & kColourBits) != 0;
+    }
+    if (none <= sub && none <= up) return RowFilter::None;
+    return sub <= up ? RowFilter::Sub : RowFilter::Up;
+}
+
+// BGRX to RGB.
+void toRgb(const std::uint8_t* bgrx, std::size_t width, unsigned char* rgb) {
+    for (std::size_t x = 0; x < width; ++x) {
+        rgb[x * 3] = bgrx[x * 4 + 2];
+        rgb[x * 3 + 1] = bgrx[x * 4 + 1];
+        rgb[x * 3 + 2] = bgrx[x * 4];
+    }
+}
+
+// The filter byte and the filtered row as RGB. The filters work on each byte alike, so they run
+// on the BGRX row (into scratch, width * 4 bytes) before it becomes RGB. Without a row above (the
+// image's first), that row counts as zeros.
+void filterRow(RowFilter filter, const std::uint8_t* row, const std::uint8_t* above, std::size_t width,
+               std::uint8_t* scratch, unsigned char* out) {
     *out++ = static_cast<unsigned char>(filter);
-    if (filter == RowFilter::None) {
-        for (int x = 0; x < width; ++x, bgrx += kImageChannels, out += kBytesPerPixel) {
-            out[0] = bgrx[2];
-            out[1] = bgrx[1];
-            out[2] = bgrx[0];
+    const std::size_t bytes = width * kImageChannels;
+    const std::size_t lead = std::min<std::size_t>(kImageChannels, bytes);
+    const std::uint8_t* source = scratch;
+    switch (filter) {
+    case RowFilter::None:
+        source = row;
+        break;
+    case RowFilter::Sub:
+        std::memcpy(scratch, row, lead);
+        for (std::size_t i = lead; i < bytes; ++i)
+            scratch[i] = static_cast<std::uint8_t>(row[i] - row[i - kImageChannels]);
+        break;
+    case RowFilter::Up:
+        if (above == nullptr) {
+            source = row;
+            break;
         }
-        return;
-    }
-    unsigned char left[3] = {0, 0, 0};
-    for (int x = 0; x < width; ++x, bgrx += kImageChannels, out += kBytesPerPixel) {
-        const unsigned char rgb[3] = {bgrx[2], bgrx[1], bgrx[0]};
-        for (std::size_t c = 0; c < kBytesPerPixel; ++c) {
-            out[c] = static_cast<unsigned char>(rgb[c] - left[c]);
-            left[c] = rgb[c];
+        for (std::size_t i = 0; i < bytes; ++i) scratch[i] = static_cast<std::uint8_t>(row[i] - above[i]);
+        break;
+    case RowFilter::Average:
+        if (above == nullptr) {
+            std::memcpy(scratch, row, lead);
+            for (std::size_t i = lead; i < bytes; ++i)
+                scratch[i] = static_cast<std::uint8_t>(row[i] - (row[i - kImageChannels] >> 1));
+            break;
         }
+        for (std::size_t i = 0; i < lead; ++i) scratch[i] = static_cast<std::uint8_t>(row[i] - (above[i] >> 1));
+        for (std::size_t i = lead; i < bytes; ++i)
+            scratch[i] = static_cast<std::uint8_t>(row[i] - ((row[i - kImageChannels] + above[i]) >> 1));
+        break;
     }
+    toRgb(source, width, out);
 }
 
 bool drainDeflate(z_stream& stream, int flush, std::vector<unsigned char>& block, std::string& out) {
@@ -112,18 +176,25 @@ bool drainDeflate(z_stream& stream, int flush, std::vector<unsigned char>& block
 }
 
 bool deflateBandRows(const Image& image, DeflateChoice choice, Band& band, z_stream& stream) {
-    const std::size_t rowBytes = 1 + static_cast<std::size_t>(image.width) * kBytesPerPixel;
+    const auto width = static_cast<std::size_t>(image.width);
+    const std::size_t rowBytes = 1 + width * kBytesPerPixel;
+    std::vector<std::uint8_t> scratch(width * kImageChannels);
     std::vector<unsigned char> rows(rowBytes * kRowsPerDeflateCall);
     std::vector<unsigned char> block(kOutputBlock);
     for (int y = band.firstRow; y < band.endRow;) {
         const int count = std::min(kRowsPerDeflateCall, band.endRow - y);
-        for (int i = 0; i < count; ++i) filterRow(image.pixel(0, y + i), image.width, choice.filter, &rows[rowBytes * i]);
-        const std::size_t length = rowBytes * static_cast<std::size_t>(count);
-        band.adler = adler32_z(band.adler, rows.data(), length);
-        band.rawLength += length;
+        for (int i = 0; i < count; ++i) {
+            const std::uint8_t* row = image.pixel(0, y + i);
+            const std::uint8_t* above = y + i > 0 ? image.pixel(0, y + i - 1) : nullptr;
+            const RowFilter filter = choice.chooseEachRow ? fewestChangedPixels(row, above, width) : choice.filter;
+            filterRow(filter, row, above, width, scratch.data(), &rows[rowBytes * static_cast<std::size_t>(i)]);
+        }
+        const std::size_t bytes = rowBytes * static_cast<std::size_t>(count);
+        band.adler = adler32_z(band.adler, rows.data(), bytes);
+        band.rawLength += bytes;
         y += count;
         stream.next_in = rows.data();
-        stream.avail_in = static_cast<uInt>(length);
+        stream.avail_in = static_cast<uInt>(bytes);
         const int flush = y < band.endRow ? Z_NO_FLUSH : (band.last ? Z_FINISH : Z_SYNC_FLUSH);
         if (!drainDeflate(stream, flush, block, band.deflated)) return false;
     }
@@ -134,7 +205,12 @@ bool deflateBandRows(const Image& image, DeflateChoice choice, Band& band, z_str
 void deflateBand(const Image& image, DeflateChoice choice, Band& band) noexcept {
     z_stream stream{};
     // Raw deflate: the zlib header and checksum are written once around all the bands.
-    if (deflateInit2(&stream, choice.level, Z_DEFLATED, -15, 8, choice.strategy) != Z_OK) return;
+    if (deflateInit2(&stream, choice.level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return;
+    if (choice.goodLength != 0 &&
+        deflateTune(&stream, choice.goodLength, choice.maxLazy, choice.niceLength, choice.maxChain) != Z_OK) {
+        deflateEnd(&stream);
+        return;
+    }
     try {
         band.ok = deflateBandRows(image, choice, band, stream);
     } catch (...) {
@@ -143,36 +219,43 @@ void deflateBand(const Image& image, DeflateChoice choice, Band& band) noexcept 
     deflateEnd(&stream);
 }
 
-std::vector<Band> splitIntoBands(const Image& image) {
+unsigned coresToUse() { return std::max(1u, std::min(std::thread::hardware_concurrency(), kMaxThreads)); }
+
+// Bands of about equal height; several for each core, so that a core whose bands deflate quickly
+// takes on more of them instead of waiting for the other.
+std::vector<Band> splitIntoBands(const Image& image, unsigned cores) {
     const std::size_t pixels = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    int count = static_cast<int>(std::min<std::size_t>({cores, static_cast<std::size_t>(kMaxBands),
-                                                          pixels / kPixelsWorthAThread + 1}));
-    count = std::max(1, std::min(count, image.height));
-    std::vector<Band> bands(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        bands[static_cast<std::size_t>(i)].firstRow = static_cast<int>(static_cast<std::int64_t>(image.height) * i / count);
-        bands[static_cast<std::size_t>(i)].endRow = static_cast<int>(static_cast<std::int64_t>(image.height) * (i + 1) / count);
+    std::size_t count = cores == 1 ? 1 : std::min<std::size_t>(std::size_t{cores} * kBandsPerCore,
+                                                               pixels / kPixelsPerBand + 1);
+    count = std::max<std::size_t>(1, std::min(count, static_cast<std::size_t>(image.height)));
+    std::vector<Band> bands(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        bands[i].firstRow = static_cast<int>(static_cast<std::int64_t>(image.height) * static_cast<std::int64_t>(i) /
+                                             static_cast<std::int64_t>(count));
+        bands[i].endRow = static_cast<int>(static_cast<std::int64_t>(image.height) * static_cast<std::int64_t>(i + 1) /
+                                           static_cast<std::int64_t>(count));
     }
     bands.back().last = true;
     return bands;
 }
 
-// Deflates every band, the first on this thread and the others on their own where a thread can
-// be started; a band whose thread could not start is deflated here afterwards.
-void deflateBands(const Image& image, DeflateChoice choice, std::vector<Band>& bands) {
+// Deflates every band: this thread and up to cores - 1 others each take the next band not yet
+// taken until none is left. Where no thread can be started, this one does them all.
+void deflateBands(const Image& image, DeflateChoice choice, std::vector<Band>& bands, unsigned cores) {
+    std::atomic<std::size_t> next{0};
+    auto work = [&image, choice, &bands, &next]() noexcept {
+        for (std::size_t i = next++; i < bands.size(); i = next++) deflateBand(image, choice, bands[i]);
+    };
     std::vector<std::thread> workers;
-    std::size_t started = 1;
     try {
-        workers.reserve(bands.size());
-        for (; started < bands.size(); ++started)
-            workers.emplace_back(deflateBand, std::cref(image), choice, std::ref(bands[started]));
+        const std::size_t helpers = std::min<std::size_t>(cores - 1, bands.size() - 1);
+        workers.reserve(helpers);
+        for (std::size_t i = 0; i < helpers; ++i) workers.emplace_back(work);
     } catch (...) {
-        // Fewer threads than bands: the rest are done below.
+        // Fewer helpers, or none: the bands are taken all the same.
     }
-    deflateBand(image, choice, bands[0]);
+    work();
     for (std::thread& worker : workers) worker.join();
-    for (std::size_t i = started; i < bands.size(); ++i) deflateBand(image, choice, bands[i]);
 }
 
 } // namespace
@@ -197,8 +280,9 @@ std::optional<std::string> encodePng(const Image& image) {
     if (!isValidCapture(image) || image.width > kMaxPngSide || image.height > kMaxPngSide) return std::nullopt;
     try {
         const DeflateChoice choice = looksLikeScreenContent(image) ? kScreenChoice : kPhotoChoice;
-        std::vector<Band> bands = splitIntoBands(image);
-        deflateBands(image, choice, bands);
+        const unsigned cores = coresToUse();
+        std::vector<Band> bands = splitIntoBands(image, cores);
+        deflateBands(image, choice, bands, cores);
 
         uLong adler = 1;
         std::size_t total = 0;

@@ -19,6 +19,9 @@ namespace {
 constexpr wchar_t kOverlayClass[] = L"Zorbel!_Region_Capture";
 constexpr BYTE kOverlayAlpha = 100;
 constexpr DWORD kExcludeFromCapture = 0x11; // WDA_EXCLUDEFROMCAPTURE
+// Before this build the system accepts WDA_EXCLUDEFROMCAPTURE but treats it as WDA_MONITOR: the
+// overlay would show black in every screen copy, the magnifier's included.
+constexpr std::uint32_t kExcludeFromCaptureBuild = 19041;
 constexpr COLORREF kSelectionColour = RGB(50, 50, 50);
 constexpr int kCrossCursorSize = 64;
 // Puts the overlay back on top and takes the mouse again, after another window came forward.
@@ -396,10 +399,9 @@ bool startRegionCapture() {
                                    GetModuleHandleW(nullptr), nullptr));
     if (!s.window) return false;
     HWND hwnd = s.window.get();
-    if (const auto setAffinity = bound().SetWindowDisplayAffinity)
-        s.excludedFromCapture = setAffinity(hwnd, kExcludeFromCapture) != FALSE;
-    else
-        s.excludedFromCapture = false;
+    const auto setAffinity = bound().SetWindowDisplayAffinity;
+    s.excludedFromCapture = setAffinity && versionGate(readOsVersion(), 10, 0, kExcludeFromCaptureBuild) == 1 &&
+                            setAffinity(hwnd, kExcludeFromCapture) != FALSE;
     SetLayeredWindowAttributes(hwnd, 0, kOverlayAlpha, LWA_ALPHA);
 
     s.selection.reset();
@@ -429,6 +431,9 @@ void beginRegionCapture() {
 }
 
 void toggleRegionCapture() {
+    // A capture in progress may be inside its save dialogue, a modal loop in the overlay's own
+    // handler: the overlay must outlive it.
+    if (overlay().captureInProgress) return;
     if (HWND hwnd = overlay().window.get())
         SendMessageW(hwnd, WM_RBUTTONUP, 0, 0);
     else

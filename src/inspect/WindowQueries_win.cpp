@@ -71,12 +71,9 @@ std::u16string formatDwmAttribute(HWND window, DwmAttribute attribute) {
 }
 
 bool isWindowsBuildAtLeast(std::uint32_t build) {
-    const auto rtlGetVersion = bound().RtlGetVersion;
-    if (!rtlGetVersion) return false;
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    if (rtlGetVersion(&info) != 0) return false;
-    return isBuildAtLeast(WindowsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber}, build);
+    const std::optional<OsVersion> version = readOsVersion();
+    if (!version) return false;
+    return isBuildAtLeast(WindowsVersion{version->major, version->minor, version->build}, build);
 }
 
 } // namespace zorbel

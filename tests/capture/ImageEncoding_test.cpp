@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,8 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace zorbel {
@@ -234,19 +237,52 @@ TEST(ImageEncodingTest, EncodeImageFollowsTheFormat) {
 }
 
 // Pictures large enough to be deflated in several bands, so the joined stream is what is read.
+// The screen-like one has stretches of rows that suit each filter: repeated rows (Up), horizontal
+// gradients (Sub) and flat areas with thin lines (None).
 Image largePicture(bool screenLike) {
     Image image = testPattern(1100, 700);
     std::uint32_t noise = 12345;
-    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
-        noise = noise * 1664525u + 1013904223u;
-        if (screenLike) {
-            const std::size_t pixel = i / 4;
-            if ((pixel % 1100) % 97 > 10) image.pixels[i] = static_cast<std::uint8_t>(0xF0 + (pixel / 1100) % 3);
-        } else {
-            image.pixels[i] = static_cast<std::uint8_t>(image.pixels[i] + (noise >> 28));
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            std::uint8_t* p = image.pixel(x, y);
+            for (int c = 0; c < 3; ++c) {
+                noise = noise * 1664525u + 1013904223u;
+                if (!screenLike) {
+                    p[c] = static_cast<std::uint8_t>(p[c] + (noise >> 28));
+                    continue;
+                }
+                switch (y / 50 % 3) {
+                case 0: p[c] = static_cast<std::uint8_t>(x % 97 > 10 ? 0xF0 : 7 * c + y / 50); break;
+                case 1: p[c] = static_cast<std::uint8_t>(x * (c + 1) + y); break;
+                default: p[c] = static_cast<std::uint8_t>(x % 13 == 0 || y % 9 == 0 ? 0 : 0xFF); break;
+                }
+            }
         }
     }
     return image;
+}
+
+// The filter byte of every row, from the inflated image data.
+std::set<int> rowFilters(const std::string& png, int width, int height) {
+    std::string data;
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const std::uint32_t length = (std::uint32_t{static_cast<std::uint8_t>(png[at])} << 24) |
+                                     (std::uint32_t{static_cast<std::uint8_t>(png[at + 1])} << 16) |
+                                     (std::uint32_t{static_cast<std::uint8_t>(png[at + 2])} << 8) |
+                                     std::uint32_t{static_cast<std::uint8_t>(png[at + 3])};
+        if (png.compare(at + 4, 4, "IDAT") == 0) data += png.substr(at + 8, length);
+        at += 12 + length;
+    }
+    const std::size_t rowBytes = 1 + static_cast<std::size_t>(width) * 3;
+    std::vector<unsigned char> raw(rowBytes * static_cast<std::size_t>(height));
+    uLongf rawLength = static_cast<uLongf>(raw.size());
+    if (uncompress(raw.data(), &rawLength, reinterpret_cast<const Bytef*>(data.data()),
+                   static_cast<uLong>(data.size())) != Z_OK ||
+        rawLength != raw.size())
+        return {};
+    std::set<int> filters;
+    for (std::size_t at = 0; at < raw.size(); at += rowBytes) filters.insert(raw[at]);
+    return filters;
 }
 
 TEST(ImageEncodingTest, PngOfLargeScreenAndPhotoPicturesDecodesExactly) {
@@ -260,6 +296,9 @@ TEST(ImageEncodingTest, PngOfLargeScreenAndPhotoPicturesDecodesExactly) {
         EXPECT_EQ(decoded->width, image.width);
         EXPECT_EQ(decoded->height, image.height);
         EXPECT_EQ(largestDifference(image, *decoded), 0) << screenLike;
+        // Screen rows take the filter that suits them; photographs are averaged throughout.
+        const std::set<int> expected = screenLike ? std::set<int>{0, 1, 2} : std::set<int>{3};
+        EXPECT_EQ(rowFilters(*bytes, image.width, image.height), expected) << screenLike;
     }
 }
 

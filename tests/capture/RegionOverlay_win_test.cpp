@@ -244,6 +244,33 @@ TEST_F(RegionOverlayTest, CloseAskedForDuringTheSaveDialogueWaitsForIt) {
     EXPECT_EQ(regionOverlayWindow(), nullptr);
 }
 
+// The capture hotkey pressed while the save dialogue is open runs on this thread, inside the
+// dialogue's modal loop: it is ignored, and repeat capture brings the overlay back afterwards.
+HWND toggledDuringTheDialogue = nullptr;
+void CALLBACK toggleThenCancel(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialogue = FindWindowW(L"#32770", kSaveDialogueTitle);
+    if (!dialogue) return;
+    KillTimer(nullptr, timer);
+    toggleRegionCapture();
+    toggledDuringTheDialogue = regionOverlayWindow();
+    PostMessageW(dialogue, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(RegionOverlayTest, CaptureHotkeyDuringTheSaveDialogueIsIgnored) {
+    currentSettings().pClipboard = 0;
+    currentSettings().pDialogue = 1;
+    currentSettings().pRepeatCapture = 1;
+    HWND hwnd = open();
+    toggledDuringTheDialogue = nullptr;
+    ASSERT_NE(SetTimer(nullptr, 0, 20, toggleThenCancel), 0u);
+    drag({kPainted.left + 5, kPainted.top + 5}, {kPainted.left + 50, kPainted.top + 50});
+    EXPECT_EQ(toggledDuringTheDialogue, hwnd) << "the hotkey did nothing while the dialogue was open";
+    EXPECT_EQ(regionOverlayWindow(), hwnd) << "repeat capture kept the overlay";
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    toggleRegionCapture();
+    EXPECT_EQ(regionOverlayWindow(), nullptr) << "afterwards the hotkey closes it again";
+}
+
 // ---- Drawing -------------------------------------------------------------------------------------
 
 COLORREF overlayPixel(int x, int y) {

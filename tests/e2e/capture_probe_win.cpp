@@ -9,8 +9,14 @@
 //   capture_probe clipboard X Y W H [ms]        waits for a CF_DIB of W x H on the clipboard and
 //                                               checks that it holds the painted window's pixels
 //                                               from its (X, Y) on
+//   capture_probe save-as NAME [ms]             waits for the save dialogue, types NAME into its
+//                                               file name field with real keys and presses Enter
+//   capture_probe png-file PATH X Y W H [ms]    waits for the PNG file and checks its pixels
+//                                               like the clipboard's
 // Exit status 0 on success, 1 when the awaited thing did not happen or differs, 2 on bad usage.
 #include <windows.h>
+
+#include <png.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -24,6 +30,7 @@ namespace {
 using namespace zorbel;
 
 constexpr RECT kPainted{300, 200, 460, 300};
+constexpr wchar_t kSaveTitle[] = L"Saving your image...";
 
 template <typename Predicate>
 bool waitFor(DWORD timeoutMs, Predicate done) {
@@ -41,6 +48,11 @@ int argument(int argc, wchar_t** argv, int index, int fallback) {
 
 HWND visibleWindow(const wchar_t* title) {
     HWND hwnd = FindWindowW(nullptr, title);
+    return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+HWND visibleDialogue(const wchar_t* title) {
+    HWND hwnd = FindWindowW(L"#32770", title);
     return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
 }
 
@@ -77,6 +89,26 @@ int clearClipboard() {
     return 0;
 }
 
+int checkPicture(const test::Picture& picture, int left, int top, int width, int height) {
+    if (picture.width != width || picture.height != height) {
+        std::printf("the bitmap is %dx%d, expected %dx%d\n", picture.width, picture.height, width, height);
+        return 1;
+    }
+    const int paintedWidth = kPainted.right - kPainted.left;
+    const int paintedHeight = kPainted.bottom - kPainted.top;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF expected = test::expectedQuadrant(left + x, top + y, paintedWidth, paintedHeight);
+            if (picture.at(x, y) != expected) {
+                std::printf("pixel %d,%d is %06lx, expected %06lx\n", x, y, picture.at(x, y), expected);
+                return 1;
+            }
+        }
+    }
+    std::printf("ok %dx%d\n", width, height);
+    return 0;
+}
+
 int checkClipboard(int left, int top, int width, int height, DWORD timeoutMs) {
     std::optional<test::Picture> picture;
     waitFor(timeoutMs, [&] {
@@ -87,22 +119,102 @@ int checkClipboard(int left, int top, int width, int height, DWORD timeoutMs) {
         std::printf("no bitmap on the clipboard\n");
         return 1;
     }
-    if (picture->width != width || picture->height != height) {
-        std::printf("the bitmap is %dx%d, expected %dx%d\n", picture->width, picture->height, width, height);
+    return checkPicture(*picture, left, top, width, height);
+}
+
+// Decoded by libpng itself, whatever wrote the file.
+std::optional<test::Picture> readPngFile(const wchar_t* path) {
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
+    png.format = PNG_FORMAT_RGB;
+    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(png));
+    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) {
+        png_image_free(&png);
+        return std::nullopt;
+    }
+    test::Picture picture;
+    picture.width = static_cast<int>(png.width);
+    picture.height = static_cast<int>(png.height);
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) picture.pixels.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
+    return picture;
+}
+
+int checkPngFile(const wchar_t* path, int left, int top, int width, int height, DWORD timeoutMs) {
+    std::optional<test::Picture> picture;
+    // The file may be seen while it is still being written: wait until it decodes.
+    waitFor(timeoutMs, [&] { return (picture = readPngFile(path)).has_value(); });
+    if (!picture) {
+        std::printf("no readable PNG file at %ls\n", path);
         return 1;
     }
-    const int paintedWidth = kPainted.right - kPainted.left;
-    const int paintedHeight = kPainted.bottom - kPainted.top;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF expected = test::expectedQuadrant(left + x, top + y, paintedWidth, paintedHeight);
-            if (picture->at(x, y) != expected) {
-                std::printf("pixel %d,%d is %06lx, expected %06lx\n", x, y, picture->at(x, y), expected);
-                return 1;
-            }
-        }
+    return checkPicture(*picture, left, top, width, height);
+}
+
+void key(WORD vk, DWORD flags = 0) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+void typeText(const wchar_t* text) {
+    for (; *text; ++text) {
+        INPUT input[2]{};
+        input[0].type = INPUT_KEYBOARD;
+        input[0].ki.wScan = *text;
+        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        input[1] = input[0];
+        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+        Sleep(10);
     }
-    std::printf("ok %dx%d\n", width, height);
+}
+
+// The file name field has the focus when the dialogue opens, its default name selected; the
+// name is typed over the whole field all the same.
+int answerSaveDialogue(const wchar_t* name, DWORD timeoutMs) {
+    HWND dialogue = nullptr;
+    if (!waitFor(timeoutMs, [&] { return (dialogue = visibleDialogue(kSaveTitle)) != nullptr; })) {
+        std::printf("no save dialogue\n");
+        return 1;
+    }
+    SetForegroundWindow(dialogue);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    wchar_t className[32]{};
+    const bool inEdit = waitFor(2000, [&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(dialogue, nullptr), &info) && info.hwndFocus &&
+               GetClassNameW(info.hwndFocus, className, 32) && _wcsicmp(className, L"Edit") == 0;
+    });
+    if (!inEdit) {
+        std::printf("the dialogue's focus is not in a text field\n");
+        return 1;
+    }
+    key(VK_HOME);
+    key(VK_HOME, KEYEVENTF_KEYUP);
+    key(VK_SHIFT);
+    key(VK_END);
+    key(VK_END, KEYEVENTF_KEYUP);
+    key(VK_SHIFT, KEYEVENTF_KEYUP);
+    Sleep(100);
+    typeText(name);
+    Sleep(100);
+    key(VK_RETURN);
+    key(VK_RETURN, KEYEVENTF_KEYUP);
+    if (!waitFor(timeoutMs, [&] { return !IsWindow(dialogue); })) {
+        std::printf("the save dialogue stayed open\n");
+        return 1;
+    }
+    std::printf("saved as %ls\n", name);
     return 0;
 }
 
@@ -128,6 +240,11 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"clipboard" && argc >= 6) {
         status = checkClipboard(argument(argc, argv, 2, 0), argument(argc, argv, 3, 0), argument(argc, argv, 4, 0),
                                 argument(argc, argv, 5, 0), static_cast<DWORD>(argument(argc, argv, 6, 5000)));
+    } else if (command == L"save-as" && argc >= 3) {
+        status = answerSaveDialogue(argv[2], static_cast<DWORD>(argument(argc, argv, 3, 10000)));
+    } else if (command == L"png-file" && argc >= 7) {
+        status = checkPngFile(argv[2], argument(argc, argv, 3, 0), argument(argc, argv, 4, 0), argument(argc, argv, 5, 0),
+                              argument(argc, argv, 6, 0), static_cast<DWORD>(argument(argc, argv, 7, 5000)));
     }
     std::fflush(stdout);
     // Wine's orderly exit now and then never finishes.
