@@ -11,14 +11,7 @@ probe=$E2E_BUILD_DIR/capture_probe_win.exe
 e2e_probe() { wine "$probe" "$@" | tr -d '\r'; }
 
 mkdir -p "$(e2e_appdata)/Zorbel!" "$E2E_TMP/work" "$E2E_TMP/pictures"
-{
-    printf '\xEF\xBB\xBF\r\n'
-    for line in '[Global]' 'pImageFormat = 0' 'pMessageBeep = 0' 'pAdministrator = 0' 'pClipboard = 1' \
-        'pDialogue = 1' 'pRepeatCapture = 1' 'pMagnifyWindow = 0' 'pCapture = 594' 'pCaptureCB = 1' \
-        'pTopMost = 581' 'pTopMostCB = 1' 'pUpdate = 1'; do
-        printf '%s\r\n' "$line"
-    done
-} >"$(e2e_settings_file)"
+e2e_settings_text pMessageBeep=0 pMagnifyWindow=0 >"$(e2e_settings_file)"
 
 e2e_launch zorbel "$E2E_TMP/work" "$E2E_EXE"
 core=$E2E_CORE

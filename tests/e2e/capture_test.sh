@@ -12,14 +12,7 @@ e2e_probe() { wine "$probe" "$@" | tr -d '\r'; }
 
 # Clipboard only (no save dialogue), no repeat; everything else as the defaults.
 mkdir -p "$(e2e_appdata)/Zorbel!" "$E2E_TMP/work"
-{
-    printf '\xEF\xBB\xBF\r\n'
-    for line in '[Global]' 'pImageFormat = 0' 'pMessageBeep = 0' 'pAdministrator = 0' 'pClipboard = 1' \
-        'pDialogue = 0' 'pRepeatCapture = 0' 'pMagnifyWindow = 1' 'pCapture = 594' 'pCaptureCB = 1' \
-        'pTopMost = 581' 'pTopMostCB = 1' 'pUpdate = 1'; do
-        printf '%s\r\n' "$line"
-    done
-} >"$(e2e_settings_file)"
+e2e_settings_text pMessageBeep=0 pDialogue=0 pRepeatCapture=0 >"$(e2e_settings_file)"
 
 e2e_launch zorbel "$E2E_TMP/work" "$E2E_EXE"
 core=$E2E_CORE

@@ -144,6 +144,20 @@ e2e_appdata() {
 
 e2e_settings_file() { echo "$(e2e_appdata)/Zorbel!/Zorbel!.ini"; }
 
+# e2e_settings_text [KEY=VALUE ...]: a settings file as Zorbel! writes it on its first run (UTF-8
+# with a byte order mark, CRLF line ends), the given values in place of the defaults.
+e2e_settings_text() {
+    local -A given=()
+    local pair key
+    for pair in "$@"; do given[${pair%%=*}]=${pair#*=}; done
+    printf '\xEF\xBB\xBF\r\n[Global]\r\n'
+    for pair in pImageFormat=0 pMessageBeep=1 pAdministrator=0 pClipboard=1 pDialogue=1 pRepeatCapture=1 \
+        pMagnifyWindow=1 pCapture=594 pCaptureCB=1 pTopMost=581 pTopMostCB=1 pUpdate=1; do
+        key=${pair%%=*}
+        printf '%s = %s\r\n' "$key" "${given[$key]:-${pair#*=}}"
+    done
+}
+
 # e2e_expect_box TEXT [no-core]: waits up to 20 s for a message box with the program's caption
 # whose only text is TEXT, with no owner and a single OK button (the error boxes of start-up),
 # and presses OK. With no-core, it also checks that no core window exists while the box is shown

@@ -30,14 +30,7 @@ fi
 
 # The settings file of a first run, byte for byte.
 expected=$E2E_TMP/expected.ini
-{
-    printf '\xEF\xBB\xBF\r\n'
-    for line in '[Global]' 'pImageFormat = 0' 'pMessageBeep = 1' 'pAdministrator = 0' 'pClipboard = 1' \
-        'pDialogue = 1' 'pRepeatCapture = 1' 'pMagnifyWindow = 1' 'pCapture = 594' 'pCaptureCB = 1' \
-        'pTopMost = 581' 'pTopMostCB = 1' 'pUpdate = 1'; do
-        printf '%s\r\n' "$line"
-    done
-} >"$expected"
+e2e_settings_text >"$expected"
 [ -f "$settings" ] || e2e_fail "no settings file at $settings after the first start"
 if ! cmp "$expected" "$settings"; then
     echo "expected:" >&2; od -c "$expected" >&2
