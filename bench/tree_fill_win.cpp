@@ -8,9 +8,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "WinTestSupport.h"
@@ -115,6 +117,26 @@ int wmain(int argc, wchar_t** argv) {
     }
     const int items = static_cast<int>(SendMessageW(treeControl(), TVM_GETCOUNT, 0, 0));
 
+    // Right after a fill, another thread asks the tree window with a 100 ms time-out while this
+    // thread goes back to its message loop.
+    runTreeCommand(InspectCommand::EnumerateDesktop);
+    const double filled = nowMs();
+    bool answered = false;
+    double answeredAfter = 0;
+    std::atomic<bool> probed{false};
+    HWND tree = treeWindow();
+    std::thread prober([&] {
+        DWORD_PTR result = 0;
+        answered = SendMessageTimeoutW(tree, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result) != 0;
+        answeredAfter = nowMs() - filled;
+        probed = true;
+    });
+    while (!probed) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        test::pumpMessages();
+    }
+    prober.join();
+
     const double wholeMs = median(whole);
     const double systemMs = median(system);
     const double listMs = median(listFill);
@@ -126,6 +148,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("  window list fill (system queries plus entries): %.1f ms\n", listMs);
     std::printf("  tree fill and title (whole minus list fill): %.1f ms\n", wholeMs - listMs);
     std::printf("tree paints per refill, median: %.0f\n", median(paints));
+    std::printf("100 ms SendMessageTimeout right after a fill: %s after %.1f ms\n",
+                answered ? "answered" : "NOT answered", answeredAfter);
     std::fflush(stdout);
     // Without a window manager every destroyed shown window costs Wine a wait: end at once.
     ExitProcess(0);

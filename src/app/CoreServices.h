@@ -16,7 +16,8 @@ HWND window();
 Settings& settings();
 void saveSettings();
 // A tray balloon with the system's own text for a Win32 error code or HRESULT (the code itself
-// when the system has no text for it).
+// when the system has no text for it). A failure whose code is 0 is shown as
+// ERROR_CAN_NOT_COMPLETE, never as success.
 void reportSystemError(DWORD errorCode);
 // The system's text for a Win32 error or HRESULT (or a text naming the code), shown nowhere.
 std::u16string systemErrorText(DWORD errorCode);

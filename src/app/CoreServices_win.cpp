@@ -12,7 +12,11 @@ namespace zorbel::core {
 HWND window() { return coreWindow(); }
 Settings& settings() { return currentSettings(); }
 void saveSettings() { zorbel::saveSettings(); }
-void reportSystemError(DWORD errorCode) { (void)systemErrorNotification(errorCode, false); }
+void reportSystemError(DWORD errorCode) {
+    // Some refusals leave no error code (Wine's among them); "The operation completed
+    // successfully." would then be shown for a change that did not happen.
+    (void)systemErrorNotification(errorCode == ERROR_SUCCESS ? ERROR_CAN_NOT_COMPLETE : errorCode, false);
+}
 std::u16string systemErrorText(DWORD errorCode) { return systemErrorNotification(errorCode, true); }
 void showBalloon(int warningCode) { BalloonByCode(warningCode); }
 void showMessageBox(int errorCode) { MessageBoxByCode(errorCode); }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/BoundWindowProc_win.h"
@@ -311,10 +312,13 @@ void InformationWindow::onPointerMoved() {
 }
 
 void InformationWindow::applyFonts(int dpi) {
-    tabFont_ = createInterfaceFont(L"Arial", 8, true, dpi);
-    listFont_ = createInterfaceFont(L"Courier New", 9, false, dpi);
-    setControlFont(tab_, tabFont_.get());
-    for (HWND list : lists_) setControlFont(list, listFont_.get());
+    // The old fonts are deleted only once the controls use the new ones.
+    UniqueFont tabFont = createInterfaceFont(L"Arial", 8, true, dpi);
+    UniqueFont listFont = createInterfaceFont(L"Courier New", 9, false, dpi);
+    setControlFont(tab_, tabFont.get());
+    for (HWND list : lists_) setControlFont(list, listFont.get());
+    tabFont_ = std::move(tabFont);
+    listFont_ = std::move(listFont);
 }
 
 void InformationWindow::sizeColumns() {

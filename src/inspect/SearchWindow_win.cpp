@@ -1,6 +1,7 @@
 #include "inspect/SearchWindow_win.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/BoundWindowProc_win.h"
@@ -151,15 +152,17 @@ void SearchWindow::onDestroyed() {
 }
 
 void SearchWindow::layOut(int dpi) {
-    font_ = createInterfaceFont(L"Arial", 8, false, dpi);
+    // The old font is deleted only once no control uses it any more.
+    UniqueFont font = createInterfaceFont(L"Arial", 8, false, dpi);
     const auto place = [dpi](HWND control, const ControlRect& r) {
         SetWindowPos(control, nullptr, scaleForDpi(r.x, dpi), scaleForDpi(r.y, dpi), scaleForDpi(r.width, dpi),
                      scaleForDpi(r.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     };
     place(field_, kFieldRect);
     place(caseSensitive_, kCaseSensitiveRect);
-    setControlFont(field_, font_.get());
-    setControlFont(caseSensitive_, font_.get());
+    setControlFont(field_, font.get());
+    setControlFont(caseSensitive_, font.get());
+    font_ = std::move(font);
 }
 
 void openSearchWindow(HWND owner) {

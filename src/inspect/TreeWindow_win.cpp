@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/BoundWindowProc_win.h"
@@ -254,8 +255,10 @@ void TreeWindow::onDestroyed() {
 }
 
 void TreeWindow::applyFonts(int dpi) {
-    font_ = createInterfaceFont(L"Courier New", 9, false, dpi);
-    setControlFont(tree_, font_.get());
+    // The old font is deleted only once the control uses the new one.
+    UniqueFont font = createInterfaceFont(L"Courier New", 9, false, dpi);
+    setControlFont(tree_, font.get());
+    font_ = std::move(font);
 }
 
 void TreeWindow::run(InspectCommand command) {

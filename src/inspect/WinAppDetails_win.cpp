@@ -67,6 +67,7 @@ bool isImmersiveWindow(HWND window) {
 }
 
 bool hasPackageIdentity(HWND window) {
+    lastIdentity = PackageIdentity{}; // what a failed test leaves
     const auto getPackageId = bound().GetPackageId;
     if (!getPackageId) return false;
     const UniqueKernelHandle process = openWindowProcess(window);

@@ -20,7 +20,7 @@ inline constexpr wchar_t kCoreWindowClassName[] = L"Windows.UI.Core.CoreWindow";
 // IsImmersiveProcess for the window's process; false when the system cannot tell.
 bool isImmersiveWindow(HWND window);
 // True when the window's process has a package identity. Every test, successful or not, leaves
-// what it read in lastPackageIdentity().
+// what it read in lastPackageIdentity(): an empty identity when it read none.
 bool hasPackageIdentity(HWND window);
 const PackageIdentity& lastPackageIdentity();
 // The folder the window's process's package is staged in, or empty.

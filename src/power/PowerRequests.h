@@ -58,14 +58,14 @@ public:
 
     // The menu commands. The display command carries the system request with it: after the
     // display request was set or cleared, the system request follows when it differs. Each
-    // failure is handed to report in the order it happened.
+    // failure is handed to report in the order it happened; a request that did change (cleared,
+    // though its handle would not close) still takes the system request with it.
     template <typename Report>
     void command(PowerRequestType type, std::u16string_view reason, Report&& report) {
+        const bool before = held(type);
         const PowerCall first = toggle(type, reason);
-        if (!first.ok) {
-            report(first.error);
-            return;
-        }
+        if (!first.ok) report(first.error);
+        if (held(type) == before) return;
         if (type == PowerRequestType::Display && held(PowerRequestType::Display) != held(PowerRequestType::System)) {
             const PowerCall paired = toggle(PowerRequestType::System, reason);
             if (!paired.ok) report(paired.error);

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <wininet.h>
 
+#include <atomic>
 #include <cwchar>
 #include <memory>
 #include <vector>
@@ -94,9 +95,17 @@ void fetch(FetchJob& job) {
     finish(std::move(result));
 }
 
+// Fetch threads not yet ended, those given up on included: under Wine a stalled server can keep
+// one blocked long after its check has ended. No new check starts while one is left, so that
+// they cannot pile up.
+std::atomic<int> fetchesRunning{0};
+
 DWORD WINAPI fetchThread(LPVOID parameter) {
-    const std::unique_ptr<std::shared_ptr<FetchJob>> job(static_cast<std::shared_ptr<FetchJob>*>(parameter));
-    fetch(**job);
+    {
+        const std::unique_ptr<std::shared_ptr<FetchJob>> job(static_cast<std::shared_ptr<FetchJob>*>(parameter));
+        fetch(**job);
+    }
+    --fetchesRunning;
     return 0;
 }
 
@@ -143,8 +152,12 @@ UpdateFetch fetchUpdateFile(const std::u16string& url, const UpdateCheckLimits& 
     job->done.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!job->done) return failure(GetLastError());
     auto parameter = std::make_unique<std::shared_ptr<FetchJob>>(job);
+    ++fetchesRunning;
     const UniqueKernelHandle thread(CreateThread(nullptr, 0, fetchThread, parameter.get(), 0, nullptr));
-    if (!thread) return failure(GetLastError());
+    if (!thread) {
+        --fetchesRunning;
+        return failure(GetLastError());
+    }
     parameter.release();
     // A server that stalls keeps the fetch thread blocked under Wine; it is left to finish on its
     // own and frees its job then.
@@ -152,7 +165,9 @@ UpdateFetch fetchUpdateFile(const std::u16string& url, const UpdateCheckLimits& 
     return job->result;
 }
 
-bool updateCheckRunning() { return updateThread && WaitForSingleObject(updateThread.get(), 0) == WAIT_TIMEOUT; }
+bool updateCheckRunning() {
+    return (updateThread && WaitForSingleObject(updateThread.get(), 0) == WAIT_TIMEOUT) || fetchesRunning > 0;
+}
 
 void startUpdateCheck() {
     if (updateCheckRunning()) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "WinTestSupport.h"
+#include "app/CoreServices.h"
 #include "app/CoreWindow_win.h"
 #include "app/TrayIcon_win.h"
 
@@ -76,6 +77,15 @@ TEST_F(NotificationsTest, SystemErrorTextIsTheSystemsOwn) {
         EXPECT_EQ(systemErrorNotification(code, false), u"") << code;
         EXPECT_EQ(test::w(lastBalloonText()), expected.substr(0, 255)) << code;
     }
+}
+
+TEST_F(NotificationsTest, FailureWithoutAnErrorCodeIsNotReportedAsSuccess) {
+    core::reportSystemError(ERROR_SUCCESS);
+    const std::wstring expected = systemText(ERROR_CAN_NOT_COMPLETE);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(test::w(lastBalloonText()), expected.substr(0, 255));
+    core::reportSystemError(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(test::w(lastBalloonText()), systemText(ERROR_ACCESS_DENIED).substr(0, 255));
 }
 
 // Some system texts carry inserts (%1) for arguments the program never has: they are shown as

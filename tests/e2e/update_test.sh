@@ -2,7 +2,8 @@
 # About Zorbel! and Check for Updates in the running program: About boxes open beside each other
 # while the tray goes on working, and help opens the home page; an update check against an HTTPS
 # server on this machine whose certificate nobody vouches for is refused before the server hears
-# a request. (What each server answer leads to is tested in-process: UpdateCheck_win_test.)
+# a request; while a check waits on a server that never answers, the program stays responsive and
+# Exit still works. (What each server answer leads to is tested in-process: UpdateCheck_win_test.)
 source "$(dirname "$0")/lib.sh"
 e2e_begin win10
 
@@ -21,7 +22,8 @@ wine reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f \
     /d "C:\\windows\\system32\\cmd.exe /c echo %1>$(e2e_winpath "$opened")" >/dev/null 2>&1 ||
     e2e_fail "cannot register the https handler"
 
-# An HTTPS server with a self-signed certificate that notes what became of each connection.
+# An HTTPS server with a self-signed certificate that notes what became of each connection. The
+# second connection it takes and then says nothing at all, as a stalled server would.
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 -addext subjectAltName=IP:127.0.0.1 \
     -keyout "$E2E_TMP/key.pem" -out "$E2E_TMP/cert.pem" >/dev/null 2>&1 || e2e_fail "openssl cannot make a certificate"
 python3 - "$E2E_TMP" <<'PY' &
@@ -34,11 +36,19 @@ server.settimeout(0.2)
 with open(f"{folder}/port.part", "w") as f:
     f.write(str(server.getsockname()[1]))
 os.replace(f"{folder}/port.part", f"{folder}/port")
-end = time.monotonic() + 30
+end = time.monotonic() + 60
+accepted = 0
 while time.monotonic() < end:
     try:
         conn, _ = server.accept()
     except socket.timeout:
+        continue
+    accepted += 1
+    if accepted == 2:
+        with open(f"{folder}/tls.log", "a") as f:
+            f.write("silent\n")
+        time.sleep(20)
+        conn.close()
         continue
     conn.settimeout(5)
     try:
@@ -108,6 +118,18 @@ esac
 if e2e_driver msgbox-read "$caption" 2000 >/dev/null; then e2e_fail "a refused server still offered an update"; fi
 e2e_driver responsive 1000 || e2e_fail "the core window does not answer after the refused check"
 e2e_note "the self-signed certificate was refused ($log)"
+
+# ---- Check for Updates against a server that never answers -------------------------------------
+choose_update_check
+for ((i = 0; i < 100; i++)); do grep -q silent "$E2E_TMP/tls.log" && break; sleep 0.1; done
+grep -q silent "$E2E_TMP/tls.log" || e2e_fail "the second check never reached the server"
+# The check waits on its own thread: the program answers within 100 ms all along.
+for ((i = 0; i < 5; i++)); do
+    e2e_driver responsive 100 || e2e_fail "the core window did not answer within 100 ms during the check"
+    sleep 0.3
+done
+e2e_note "the core window answered within 100 ms throughout a check that stalled"
+# Exit works while the check is still waiting.
 e2e_exit_by_menu zorbel "$core"
 kill "$tls_server" 2>/dev/null
 wait "$tls_server" 2>/dev/null || true

@@ -165,6 +165,14 @@ TEST(PowerRequests, RefusedClearRetriesFailedCloseStillEnds) {
     EXPECT_FALSE(call.ok);
     EXPECT_EQ(call.error, 6u);
     EXPECT_EQ(held(requests), "---");
+
+    // The same for the display request: the system request it carried ends with it.
+    power.closeError = 0;
+    (void)run(requests, kDisplay);
+    power.closeError = 6;
+    EXPECT_EQ(run(requests, kDisplay), (std::vector<std::uint32_t>{6, 6}));
+    EXPECT_EQ(held(requests), "---");
+    EXPECT_TRUE(power.active.empty());
 }
 
 TEST(PowerRequests, HeldHandlesAreClosedWithTheSlots) {

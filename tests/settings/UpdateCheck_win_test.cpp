@@ -120,6 +120,13 @@ TEST_F(UpdateCheckTest, ReadsAtMostTheLimitAndEndsInTime) {
     UpdateCheckLimits limits;
     limits.wholeCheckMs = 2000;
     EXPECT_EQ(fetchUpdateFile(url, limits).error, static_cast<std::uint32_t>(ERROR_INTERNET_TIMEOUT));
+    // The fetch given up on is still reading (the server sends for another ten seconds): until it
+    // ends, a new check is refused as busy instead of leaving another thread behind.
+    ASSERT_TRUE(updateCheckRunning());
+    const int connections = server_.connections();
+    startUpdateCheck();
+    EXPECT_EQ(lastBalloonText(), strings().text(TextKey::lw_Num1));
+    EXPECT_EQ(server_.connections(), connections);
 }
 
 TEST_F(UpdateCheckTest, OneCheckAtATimeAndTheCommandDoesNotWait) {
