@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/BoundFunctions_win.h"
+#include "app/BoundWindowProc_win.h"
 #include "app/CoreServices.h"
 #include "app/Handles_win.h"
 #include "app/Hotkeys_win.h"
@@ -52,10 +53,11 @@ public:
     HWND hwnd() const { return hwnd_; }
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    friend LRESULT CALLBACK zorbel::boundWindowProc<Preferences>(HWND, UINT, WPARAM, LPARAM) noexcept;
+    void onDestroyed() noexcept;
     static bool registerClass();
 
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void createControls(int dpi);
     void attachTooltips();
     void applyFonts(int dpi);
@@ -89,7 +91,7 @@ std::unique_ptr<Preferences> Preferences::instance_;
 bool Preferences::registerClass() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = boundWindowProc<Preferences>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(ZORBEL_IDI_APP));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -258,7 +260,7 @@ void Preferences::onDpiChanged(int dpi, const RECT& suggested) noexcept {
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT Preferences::onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT Preferences::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_COMMAND:
         // Controls only: they carry their handle in lParam.
@@ -273,24 +275,11 @@ LRESULT Preferences::onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexc
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Preferences::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Preferences*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Preferences*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->window_.release(); // being destroyed already
-        self->hwnd_ = nullptr;
-        self->tooltips_ = nullptr;
-        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-        if (instance_.get() == self) instance_.reset();
-        return result;
-    }
-    return self->onMessage(message, wParam, lParam);
+void Preferences::onDestroyed() noexcept {
+    window_.release(); // being destroyed already
+    hwnd_ = nullptr;
+    tooltips_ = nullptr;
+    if (instance_.get() == this) instance_.reset();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/BoundFunctions_win.h"
+#include "app/BoundWindowProc_win.h"
 #include "app/CoreServices.h"
 #include "app/DpiLayout.h"
 #include "app/Handles_win.h"
@@ -51,10 +52,11 @@ public:
     void fill();
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    friend LRESULT CALLBACK zorbel::boundWindowProc<MonitoredWindows>(HWND, UINT, WPARAM, LPARAM) noexcept;
+    void onDestroyed() noexcept;
     static bool registerClass();
 
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void createList();
     void applyFonts(int dpi);
     void onSize(int width, int height) noexcept;
@@ -84,7 +86,7 @@ std::unique_ptr<MonitoredWindows> MonitoredWindows::instance_;
 bool MonitoredWindows::registerClass() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
+    windowClass.lpfnWndProc = boundWindowProc<MonitoredWindows>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(ZORBEL_IDI_APP));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -274,7 +276,7 @@ LRESULT MonitoredWindows::onListColour(HDC hdc) noexcept {
     return reinterpret_cast<LRESULT>(darkBrush_.get());
 }
 
-LRESULT MonitoredWindows::onMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT MonitoredWindows::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
     case WM_SIZE:
         onSize(LOWORD(lParam), HIWORD(lParam));
@@ -310,24 +312,11 @@ LRESULT MonitoredWindows::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK MonitoredWindows::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MonitoredWindows*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MonitoredWindows*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->window_.release(); // being destroyed already
-        self->hwnd_ = nullptr;
-        self->list_ = nullptr;
-        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-        if (instance_.get() == self) instance_.reset();
-        return result;
-    }
-    return self->onMessage(message, wParam, lParam);
+void MonitoredWindows::onDestroyed() noexcept {
+    window_.release(); // being destroyed already
+    hwnd_ = nullptr;
+    list_ = nullptr;
+    if (instance_.get() == this) instance_.reset();
 }
 
 } // namespace
