@@ -89,15 +89,8 @@ private:
 std::unique_ptr<Preferences> Preferences::instance_;
 
 bool Preferences::registerClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = boundWindowProc<Preferences>;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(ZORBEL_IDI_APP));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kPreferencesClass;
-    return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ZORBEL_IDI_APP));
+    return registerBoundWindowClass<Preferences>(kPreferencesClass, COLOR_BTNFACE, icon);
 }
 
 void Preferences::open() {

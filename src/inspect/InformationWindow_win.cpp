@@ -131,14 +131,7 @@ std::vector<std::u16string> rowCells(HWND list, int row) {
 
 std::unique_ptr<InformationWindow> InformationWindow::open() {
     ensureCommonControls();
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = boundWindowProc<InformationWindow>;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    if (!registerBoundWindowClass<InformationWindow>(kClassName, COLOR_BTNFACE)) return nullptr;
 
     auto self = std::make_unique<InformationWindow>();
     ToolWindowLayout shape;

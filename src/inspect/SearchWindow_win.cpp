@@ -60,14 +60,7 @@ std::unique_ptr<SearchWindow> current;
 } // namespace
 
 std::unique_ptr<SearchWindow> SearchWindow::open(HWND owner) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = boundWindowProc<SearchWindow>;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    if (!registerBoundWindowClass<SearchWindow>(kClassName, COLOR_BTNFACE)) return nullptr;
 
     auto self = std::make_unique<SearchWindow>();
     ToolWindowLayout shape;

@@ -145,14 +145,7 @@ std::unique_ptr<TreeWindow> current;
 
 std::unique_ptr<TreeWindow> TreeWindow::open() {
     ensureCommonControls();
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = boundWindowProc<TreeWindow>;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    if (!registerBoundWindowClass<TreeWindow>(kClassName, COLOR_WINDOW)) return nullptr;
 
     auto self = std::make_unique<TreeWindow>();
     ToolWindowLayout shape;

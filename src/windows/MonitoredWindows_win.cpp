@@ -84,15 +84,8 @@ private:
 std::unique_ptr<MonitoredWindows> MonitoredWindows::instance_;
 
 bool MonitoredWindows::registerClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = boundWindowProc<MonitoredWindows>;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(ZORBEL_IDI_APP));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kMonitoredWindowsClass;
-    return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ZORBEL_IDI_APP));
+    return registerBoundWindowClass<MonitoredWindows>(kMonitoredWindowsClass, COLOR_WINDOW, icon);
 }
 
 void MonitoredWindows::open() {
