@@ -249,8 +249,7 @@ void Preferences::onDpiChanged(int dpi, const RECT& suggested) noexcept {
                                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     }
     if (batch && EndDeferWindowPos(batch))
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        moveToSuggestedRect(hwnd_, suggested);
 }
 
 LRESULT Preferences::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {

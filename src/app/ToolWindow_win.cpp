@@ -39,6 +39,11 @@ int openToolWindow(const ToolWindowLayout& shape, UniqueWindow& window) {
     return dpi;
 }
 
+void moveToSuggestedRect(HWND hwnd, const RECT& suggested) {
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 UniqueFont createInterfaceFont(const wchar_t* face, int points, bool bold, int dpi) {
     return UniqueFont(CreateFontW(interfaceFontCellHeight(points, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
                                   FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

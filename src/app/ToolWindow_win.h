@@ -1,4 +1,5 @@
-// Helpers every tool window uses: its DPI, opening it centred and scaled, and its fonts.
+// Helpers every tool window uses: its DPI, opening it centred and scaled, following DPI changes,
+// and its fonts.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,9 @@ struct ToolWindowLayout {
 // work area of its monitor and shows it. Returns the DPI to lay out with, or 0 when the window
 // could not be created (window is then empty).
 int openToolWindow(const ToolWindowLayout& shape, UniqueWindow& window);
+
+// Moves and sizes the window to the rectangle WM_DPICHANGED suggests.
+void moveToSuggestedRect(HWND hwnd, const RECT& suggested);
 
 // An interface font of a face and point size for a DPI.
 UniqueFont createInterfaceFont(const wchar_t* face, int points, bool bold, int dpi);

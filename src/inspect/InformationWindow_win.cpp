@@ -286,8 +286,7 @@ void InformationWindow::onDestroyed() {
 
 void InformationWindow::onDpiChanged(int dpi, const RECT& suggested) {
     applyFonts(dpi);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveToSuggestedRect(hwnd_, suggested);
     // The lists are children: WM_DPICHANGED_AFTERPARENT goes to them, not here. Their new font
     // needs new column widths now.
     sizeColumns();

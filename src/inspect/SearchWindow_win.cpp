@@ -134,8 +134,7 @@ LRESULT SearchWindow::onFieldColour(HDC hdc) {
 
 void SearchWindow::onDpiChanged(int dpi, const RECT& suggested) {
     layOut(dpi);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveToSuggestedRect(hwnd_, suggested);
 }
 
 void SearchWindow::onDestroyed() {

@@ -237,8 +237,7 @@ LRESULT TreeWindow::onNotify(const NMHDR& header) {
 
 void TreeWindow::onDpiChanged(int dpi, const RECT& suggested) {
     applyFonts(dpi);
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveToSuggestedRect(hwnd_, suggested);
 }
 
 void TreeWindow::onDestroyed() {

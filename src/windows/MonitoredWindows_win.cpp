@@ -217,8 +217,7 @@ void MonitoredWindows::onSize(int width, int height) noexcept {
 void MonitoredWindows::onDpiChanged(int dpi, const RECT& suggested) noexcept {
     applyFonts(dpi);
     fitHorizontalExtent(monitorRuleRows(monitorRules()));
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveToSuggestedRect(hwnd_, suggested);
 }
 
 void MonitoredWindows::onContextMenu(HWND source, int x, int y) noexcept {
