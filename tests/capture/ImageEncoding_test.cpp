@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -148,7 +150,8 @@ struct Size {
     int height;
 };
 
-const Size kSizes[] = {{1, 1}, {2, 3}, {3, 2}, {5, 7}, {17, 9}, {64, 33}, {301, 4}};
+// Down to one pixel, odd widths, and an 8K-wide strip one pixel high.
+const Size kSizes[] = {{1, 1}, {2, 3}, {3, 2}, {5, 7}, {17, 9}, {64, 33}, {301, 4}, {7680, 1}, {7681, 2}};
 
 TEST(ImageEncodingTest, PngDecodesToTheCapturedColoursWithoutAlpha) {
     for (const Size size : kSizes) {
@@ -299,6 +302,45 @@ TEST(ImageEncodingTest, PngOfLargeScreenAndPhotoPicturesDecodesExactly) {
         // Screen rows take the filter that suits them; photographs are averaged throughout.
         const std::set<int> expected = screenLike ? std::set<int>{0, 1, 2} : std::set<int>{3};
         EXPECT_EQ(rowFilters(*bytes, image.width, image.height), expected) << screenLike;
+    }
+}
+
+// A reader that shares no code with libpng: ImageMagick, where it is installed (make test installs
+// it). Its raw RGB output must be the captured pixels exactly.
+std::optional<std::string> imageMagickRgb(const std::string& png) {
+    char path[] = "/tmp/zorbel-png-XXXXXX";
+    const int file = mkstemp(path);
+    if (file < 0) return std::nullopt;
+    const bool written = write(file, png.data(), png.size()) == static_cast<ssize_t>(png.size());
+    close(file);
+    std::optional<std::string> rgb;
+    if (written) {
+        const std::string command = std::string("convert 'PNG:") + path + "' -depth 8 rgb:- 2>/dev/null";
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            std::string out;
+            char buffer[65536];
+            for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
+            if (pclose(pipe) == 0) rgb = std::move(out);
+        }
+    }
+    unlink(path);
+    return rgb;
+}
+
+TEST(ImageEncodingTest, ImageMagickReadsThePngAsTheSamePixels) {
+    if (std::system("command -v convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick is not installed";
+    for (const Image& image : {largePicture(true), largePicture(false), testPattern(7681, 2)}) {
+        const auto bytes = encodePng(image);
+        ASSERT_TRUE(bytes);
+        const auto rgb = imageMagickRgb(*bytes);
+        ASSERT_TRUE(rgb) << "ImageMagick could not read a " << image.width << "x" << image.height << " file";
+        std::string expected;
+        for (int y = 0; y < image.height; ++y)
+            for (int x = 0; x < image.width; ++x) {
+                const std::uint8_t* p = image.pixel(x, y);
+                expected += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0])};
+            }
+        EXPECT_TRUE(*rgb == expected) << image.width << "x" << image.height;
     }
 }
 

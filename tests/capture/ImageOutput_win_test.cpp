@@ -258,6 +258,12 @@ TEST_F(ImageOutputTest, CancelledDialogueWritesNothingAndKeepsTheClipboardCopy) 
     currentSettings().pDialogue = 1;
     currentSettings().pImageFormat = 0;
     const Image image = test::patternImage(7, 7);
+    // The name field held the default name when Cancel was pressed: nothing may be written under
+    // it, in the current folder or anywhere.
+    test::TempFolder folder;
+    wchar_t previousFolder[MAX_PATH]{};
+    GetCurrentDirectoryW(MAX_PATH, previousFolder);
+    ASSERT_TRUE(SetCurrentDirectoryW(folder.path().c_str()));
     {
         DialogueAnswer answer(L"", -1);
         EXPECT_TRUE(outputImage(image));
@@ -265,6 +271,10 @@ TEST_F(ImageOutputTest, CancelledDialogueWritesNothingAndKeepsTheClipboardCopy) 
         ASSERT_TRUE(answer.found());
         EXPECT_EQ(answer.preselectedType(), 0);
     }
+    SetCurrentDirectoryW(previousFolder);
+    WIN32_FIND_DATAW found{};
+    const UniqueFind find(FindFirstFileW(folder.file(L"*.png").c_str(), &found));
+    EXPECT_FALSE(find) << "a file was written: " << found.cFileName;
     const auto picture = test::clipboardPicture();
     ASSERT_TRUE(picture);
     expectPictureIs(*picture, image);
