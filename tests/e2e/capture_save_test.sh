@@ -6,19 +6,11 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin win10
 
-probe=$E2E_BUILD_DIR/capture_probe_win.exe
-[ -f "$probe" ] || e2e_fail "no capture probe at $probe (build it first)"
-e2e_probe() { wine "$probe" "$@" | tr -d '\r'; }
+source "$(dirname "$0")/capture_lib.sh"
 
-mkdir -p "$(e2e_appdata)/Zorbel!" "$E2E_TMP/work" "$E2E_TMP/pictures"
-e2e_settings_text pMessageBeep=0 pMagnifyWindow=0 >"$(e2e_settings_file)"
-
-e2e_launch zorbel "$E2E_TMP/work" "$E2E_EXE"
+capture_begin pMessageBeep=0 pMagnifyWindow=0
 core=$E2E_CORE
-wine "$probe" paint 120 </dev/null >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-e2e_probe wait-window Painted 10000 >/dev/null || e2e_fail "the painted window did not appear"
-e2e_probe clear-clipboard || e2e_fail "cannot empty the clipboard"
+mkdir -p "$E2E_TMP/pictures"
 
 ctrl=11
 key_r=52

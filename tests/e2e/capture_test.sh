@@ -6,20 +6,11 @@
 source "$(dirname "$0")/lib.sh"
 e2e_begin win10
 
-probe=$E2E_BUILD_DIR/capture_probe_win.exe
-[ -f "$probe" ] || e2e_fail "no capture probe at $probe (build it first)"
-e2e_probe() { wine "$probe" "$@" | tr -d '\r'; }
+source "$(dirname "$0")/capture_lib.sh"
 
 # Clipboard only (no save dialogue), no repeat; everything else as the defaults.
-mkdir -p "$(e2e_appdata)/Zorbel!" "$E2E_TMP/work"
-e2e_settings_text pMessageBeep=0 pDialogue=0 pRepeatCapture=0 >"$(e2e_settings_file)"
-
-e2e_launch zorbel "$E2E_TMP/work" "$E2E_EXE"
+capture_begin pMessageBeep=0 pDialogue=0 pRepeatCapture=0
 core=$E2E_CORE
-wine "$probe" paint 120 </dev/null >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-e2e_probe wait-window Painted 10000 >/dev/null || e2e_fail "the painted window did not appear"
-e2e_probe clear-clipboard || e2e_fail "cannot empty the clipboard"
 sleep 1.5 # the first tray menu is built on the first timer tick
 
 # Tray menu: Up selects Exit, Up again the Tools submenu; Right opens it on "About Zorbel!";
