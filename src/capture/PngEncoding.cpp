@@ -38,9 +38,9 @@ enum class RowFilter : unsigned char { None = 0, Sub = 1, Up = 2, Average = 3 };
 
 // How the rows are filtered and deflated. Screen content: each row takes whichever of None, Sub
 // and Up leaves the fewest non-zero pixels (flat areas and repeats become runs of zeros for the
-// matcher), and zlib's lazy matcher runs with a shorter search than level 6's. Photographic
-// content: Average, which removes the most of the smooth light and the least of the noise, with
-// zlib's fast matcher.
+// matcher), and zlib's lazy matcher searches a quarter of level 6's chain but takes matches to
+// their full length. Photographic content: Average, which removes the most of the smooth light
+// and the least of the noise, with zlib's fast matcher.
 struct DeflateChoice {
     bool chooseEachRow;
     RowFilter filter; // when not chosen for each row
@@ -48,7 +48,7 @@ struct DeflateChoice {
     int goodLength, maxLazy, niceLength, maxChain; // deflateTune's values, 0 for the level's own
 };
 
-constexpr DeflateChoice kScreenChoice{true, RowFilter::None, 6, 8, 32, 128, 32};
+constexpr DeflateChoice kScreenChoice{true, RowFilter::None, 6, 8, 8, 258, 32};
 constexpr DeflateChoice kPhotoChoice{false, RowFilter::Average, 3, 0, 0, 0, 0};
 
 void putBe32(std::string& out, std::uint32_t value) {
