@@ -76,13 +76,12 @@ struct GdiCount {
 GdiCount gdiCount() {
     const DWORD held = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     if (held > 0) return {static_cast<long>(held), false};
-    std::vector<HBRUSH> brushes;
+    std::vector<UniqueBrush> brushes;
     while (brushes.size() < (1u << 18)) {
-        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        UniqueBrush brush(CreateSolidBrush(RGB(1, 2, 3)));
         if (!brush) break;
-        brushes.push_back(brush);
+        brushes.push_back(std::move(brush));
     }
-    for (HBRUSH brush : brushes) DeleteObject(brush);
     return {static_cast<long>(brushes.size()), true};
 }
 

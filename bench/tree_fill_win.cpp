@@ -109,7 +109,7 @@ int wmain(int argc, wchar_t** argv) {
         test::pumpMessages();
         const int paintsBefore = treePaintCount();
         start = nowMs();
-        runTreeCommand(InspectCommand::EnumerateDesktop);
+        runTreeCommand(ViewerCommand::EnumerateDesktop);
         UpdateWindow(treeControl());
         whole.push_back(nowMs() - start);
         test::pumpMessages();
@@ -119,7 +119,7 @@ int wmain(int argc, wchar_t** argv) {
 
     // Right after a fill, another thread asks the tree window with a 100 ms time-out while this
     // thread goes back to its message loop.
-    runTreeCommand(InspectCommand::EnumerateDesktop);
+    runTreeCommand(ViewerCommand::EnumerateDesktop);
     const double filled = nowMs();
     bool answered = false;
     double answeredAfter = 0;

@@ -85,6 +85,29 @@ inline bool pumpUntil(DWORD timeoutMs, const std::function<bool()>& done) {
     return true;
 }
 
+// Checks done() every 50 ms, without reading messages, until it holds or the time is up; returns
+// done(). For helper programs that watch another process.
+inline bool waitFor(DWORD timeoutMs, const std::function<bool()>& done) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    do {
+        if (done()) return true;
+        Sleep(50);
+    } while (GetTickCount64() < end);
+    return done();
+}
+
+// The clipboard's Unicode text, "<no text>" without any, "<clipboard busy>" when it cannot be opened.
+inline std::u16string clipboardText() {
+    const OpenClipboardScope clipboard(nullptr);
+    if (!clipboard) return u"<clipboard busy>";
+    std::u16string text = u"<no text>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        const LockedGlobalMemory locked(data);
+        if (const auto* chars = static_cast<const char16_t*>(locked.data())) text = chars;
+    }
+    return text;
+}
+
 // A monotonic clock in milliseconds, for the benchmarks.
 inline double nowMs() {
     static const LARGE_INTEGER frequency = [] {

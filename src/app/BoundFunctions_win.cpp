@@ -96,4 +96,8 @@ std::optional<OsVersion> readOsVersion() {
     return OsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
 }
 
+bool isWindowsBuildAtLeast(std::uint32_t build) {
+    return versionGate(readOsVersion(), kWindows10Major, 0, build) == 1;
+}
+
 } // namespace zorbel

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 
 #include "app/Version.h"
@@ -81,5 +82,13 @@ bool runningUnderWine();
 // The system's real version (RtlGetVersion, which no compatibility shim changes); none when
 // it cannot be read.
 std::optional<OsVersion> readOsVersion();
+// Windows 10 or later with at least this build; false when the version cannot be read.
+bool isWindowsBuildAtLeast(std::uint32_t build);
+
+// Builds that brought what some callers need.
+inline constexpr std::uint32_t kRequiredWindowsBuild = 14393;    // Windows 10 1607, the oldest we run on
+inline constexpr std::uint32_t kExcludeFromCaptureBuild = 19041; // Windows 10 2004
+inline constexpr std::uint32_t kWindows11Build = 22000;
+inline constexpr std::uint32_t kWindows11Version22H2Build = 22621;
 
 } // namespace zorbel

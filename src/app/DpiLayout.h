@@ -6,12 +6,15 @@
 
 namespace zorbel {
 
+// The DPI every layout is designed at (100 %).
+inline constexpr std::int32_t kDesignDpi = 96;
+
 // MulDiv: value * numerator / denominator in 64-bit arithmetic, rounded half away from zero;
 // -1 for a zero denominator or a result that does not fit 32 bits.
 std::int32_t mulDiv(std::int32_t value, std::int32_t numerator, std::int32_t denominator);
 
 // A length designed at 96 DPI, at the given DPI.
-inline std::int32_t scaleForDpi(std::int32_t value, std::int32_t dpi) { return mulDiv(value, dpi, 96); }
+inline std::int32_t scaleForDpi(std::int32_t value, std::int32_t dpi) { return mulDiv(value, dpi, kDesignDpi); }
 
 // Cell height of an interface font of a point size at a DPI: the pixel height of the point size
 // is taken once more as a point size at 96 DPI, so 8 pt at 96 DPI gives 15 pixels.

@@ -93,6 +93,21 @@ struct Module {
     static Handle invalid() noexcept { return nullptr; }
     static void close(Handle h) noexcept { FreeLibrary(h); }
 };
+struct Brush {
+    using Handle = HBRUSH;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle h) noexcept { DeleteObject(h); }
+};
+struct AcceleratorTable {
+    using Handle = HACCEL;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle h) noexcept { DestroyAcceleratorTable(h); }
+};
+struct GlobalMemory {
+    using Handle = HGLOBAL;
+    static Handle invalid() noexcept { return nullptr; }
+    static void close(Handle h) noexcept { GlobalFree(h); }
+};
 } // namespace handle_traits
 
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
@@ -106,6 +121,56 @@ using UniqueFile = UniqueHandle<handle_traits::File>;
 using UniqueHook = UniqueHandle<handle_traits::Hook>;
 using UniqueFind = UniqueHandle<handle_traits::Find>;
 using UniqueModule = UniqueHandle<handle_traits::Module>;
+using UniqueBrush = UniqueHandle<handle_traits::Brush>;
+using UniqueAcceleratorTable = UniqueHandle<handle_traits::AcceleratorTable>;
+// Once SetClipboardData has taken it, release() hands the memory to the system.
+using UniqueGlobalMemory = UniqueHandle<handle_traits::GlobalMemory>;
+
+// A global memory block locked for the lifetime of the scope; data() is null when it failed.
+class LockedGlobalMemory {
+public:
+    explicit LockedGlobalMemory(HGLOBAL memory) noexcept : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
+    ~LockedGlobalMemory() {
+        if (data_) GlobalUnlock(memory_);
+    }
+    LockedGlobalMemory(const LockedGlobalMemory&) = delete;
+    LockedGlobalMemory& operator=(const LockedGlobalMemory&) = delete;
+    void* data() const noexcept { return data_; }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
+// The clipboard, open for the lifetime of the scope.
+class OpenClipboardScope {
+public:
+    explicit OpenClipboardScope(HWND owner) noexcept : open_(OpenClipboard(owner) != FALSE) {}
+    ~OpenClipboardScope() {
+        if (open_) CloseClipboard();
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    explicit operator bool() const noexcept { return open_; }
+
+private:
+    bool open_;
+};
+
+// A control's drawing suspended (WM_SETREDRAW) for the lifetime of the scope, then repainted once.
+class RedrawSuspended {
+public:
+    explicit RedrawSuspended(HWND control) noexcept : control_(control) { SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawSuspended() {
+        SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(control_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    HWND control_;
+};
 
 // A DC from GetDC, released to its window.
 class WindowDc {

@@ -100,13 +100,9 @@ void Preferences::open() {
     if (!registerClass()) return;
     // Not yet the instance: should creation fail half-way, WM_NCDESTROY must not free it under us.
     auto window = std::make_unique<Preferences>();
-    ToolWindowLayout shape;
-    shape.className = kPreferencesClass;
-    shape.title = kPreferencesTitle;
-    shape.clientWidth = kPreferencesClientWidth;
-    shape.clientHeight = kPreferencesClientHeight;
-    shape.style = kWindowStyle;
-    shape.createParameter = window.get();
+    const ToolWindowLayout shape{.className = kPreferencesClass, .title = kPreferencesTitle,
+                                 .clientWidth = kPreferencesClientWidth, .clientHeight = kPreferencesClientHeight,
+                                 .style = kWindowStyle, .createParameter = window.get()};
     const int dpi = openToolWindow(shape, window->window_);
     if (dpi == 0) return;
     instance_ = std::move(window);

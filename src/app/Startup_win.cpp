@@ -101,7 +101,7 @@ void runProgram(HINSTANCE instance) {
     if (!path.empty() && !programFileIsIntact(wide(extendedLengthPath(path)))) failStartup(5);
 
     if (createSingleInstanceMutex() == InstanceCheck::AlreadyRunning) failStartup(2);
-    if (versionGate(readOsVersion(), 10, 0, 14393) == 0) failStartup(3);
+    if (versionGate(readOsVersion(), kWindows10Major, 0, kRequiredWindowsBuild) == 0) failStartup(3);
     if (currentSettings().pAdministrator && !isProcessElevated()) relaunchElevated();
 
     if (!createCoreWindow(instance)) plainExit();

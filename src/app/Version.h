@@ -12,6 +12,8 @@ std::u16string formatBuildDate(std::int64_t unixSeconds);
 // "Zorbel! v" + formatBuildDate: the caption of every message box and title of every balloon.
 std::u16string versionText(std::int64_t unixSeconds);
 
+inline constexpr std::uint32_t kWindows10Major = 10;
+
 struct OsVersion {
     std::uint32_t major;
     std::uint32_t minor;

@@ -4,8 +4,9 @@
 
 #include <cstring>
 
+#include "app/Clipboard_win.h"
 #include "app/CoreServices.h"
-#include "capture/CaptureHandles_win.h"
+#include "app/Handles_win.h"
 #include "capture/ImageOutputPlan.h"
 #include "settings/FileStore_win.h"
 
@@ -74,29 +75,11 @@ LocalTime localTimeNow() {
 } // namespace
 
 DWORD copyImageToClipboard(const Image& image, HWND owner) {
-    // Made before the clipboard is opened, so that other programs wait as briefly as possible.
     const std::optional<std::string> dib = encodePackedDib(image);
     if (!dib) return ERROR_NOT_ENOUGH_MEMORY;
-    UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, dib->size()));
-    if (!memory) return ERROR_NOT_ENOUGH_MEMORY;
-    {
-        const LockedGlobalMemory locked(memory.get());
-        if (!locked.data()) return ERROR_NOT_ENOUGH_MEMORY;
-        std::memcpy(locked.data(), dib->data(), dib->size());
-    }
-
-    SetLastError(0);
-    // An owner window, not NULL: with no owner EmptyClipboard leaves the clipboard ownerless and
-    // SetClipboardData is documented to fail.
-    const ClipboardSession clipboard(owner);
-    if (!clipboard) {
-        const DWORD error = GetLastError();
-        return error != 0 ? error : ERROR_ACCESS_DENIED;
-    }
-    if (!EmptyClipboard()) return GetLastError() != 0 ? GetLastError() : ERROR_ACCESS_DENIED;
-    if (!SetClipboardData(CF_DIB, memory.get())) return GetLastError() != 0 ? GetLastError() : ERROR_ACCESS_DENIED;
-    memory.release(); // the system owns it now
-    return 0;
+    // The memory is filled before the clipboard is opened, so that other programs wait as briefly
+    // as possible.
+    return putOnClipboard(owner, CF_DIB, dib->data(), dib->size());
 }
 
 DWORD saveImageFile(const Image& image, ImageFormat format, const std::u16string& path) {

@@ -43,7 +43,7 @@ MagnifierLayout magnifierLayout(int dpi) {
 }
 
 CaptureRect magnifierSource(CapturePoint p, int zoom, int dpi) {
-    int side = mulDiv(clampZoom(zoom), dpi, 96);
+    int side = mulDiv(clampZoom(zoom), dpi, kDesignDpi);
     if (side < 1) side = 1;
     if (side % 2 == 0) ++side;
     return {p.x - side / 2, p.y - side / 2, p.x - side / 2 + side, p.y - side / 2 + side};

@@ -1,6 +1,7 @@
 #include "capture/Magnifier_win.h"
 
 #include "app/BoundFunctions_win.h"
+#include "app/DpiLayout.h"
 #include "app/Handles_win.h"
 #include "app/TimerPolicy.h"
 #include "app/ToolWindow_win.h"
@@ -18,7 +19,7 @@ constexpr int kFontPoints = 7;
 
 struct MagnifierState {
     UniqueWindow window;
-    MagnifierLayout layout = magnifierLayout(96);
+    MagnifierLayout layout = magnifierLayout(kDesignDpi);
     UniqueFont font;
     UniqueBitmap picture; // the last drawing, for WM_PAINT
     bool timerStarted = false;

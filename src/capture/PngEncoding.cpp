@@ -23,6 +23,12 @@ namespace {
 
 constexpr std::array<unsigned char, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 constexpr std::size_t kBytesPerPixel = 3;
+// Length, type and CRC around every chunk's data.
+constexpr std::size_t kChunkFrame = 12;
+// The zlib stream's two header bytes and its four-byte Adler-32.
+constexpr std::size_t kZlibFrame = 6;
+// crc32 takes at most UINT_MAX bytes at a time.
+constexpr std::size_t kLargestCrcStep = std::size_t{1} << 30;
 constexpr int kRowsPerDeflateCall = 16;
 constexpr std::size_t kOutputBlock = 256 * 1024;
 // Below this many pixels a band of its own costs more than it saves.
@@ -65,10 +71,9 @@ void appendChunk(std::string& out, const char (&type)[5], const std::vector<cons
     uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(out.data() + typeAt), 4);
     for (const std::string* piece : pieces) {
         out += *piece;
-        // crc32 takes at most UINT_MAX bytes at a time.
         const auto* data = reinterpret_cast<const Bytef*>(piece->data());
         for (std::size_t done = 0; done < piece->size();) {
-            const auto step = static_cast<uInt>(std::min<std::size_t>(piece->size() - done, 1u << 30));
+            const auto step = static_cast<uInt>(std::min(piece->size() - done, kLargestCrcStep));
             crc = crc32(crc, data + done, step);
             done += step;
         }
@@ -296,7 +301,7 @@ std::optional<std::string> encodePng(const Image& image) {
         const std::string zlibHeader("\x78\x9C", 2);
         std::string zlibTrailer;
         putBe32(zlibTrailer, static_cast<std::uint32_t>(adler));
-        if (total + 6 > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return std::nullopt;
+        if (total + kZlibFrame > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) return std::nullopt;
 
         std::string header;
         putBe32(header, static_cast<std::uint32_t>(image.width));
@@ -304,7 +309,7 @@ std::optional<std::string> encodePng(const Image& image) {
         header += std::string("\x08\x02\x00\x00\x00", 5); // 8 bits, RGB, deflate, adaptive filtering, no interlace
 
         std::string out;
-        out.reserve(kSignature.size() + 25 + 12 + total + 6 + 12);
+        out.reserve(kSignature.size() + 3 * kChunkFrame + header.size() + kZlibFrame + total);
         out.append(reinterpret_cast<const char*>(kSignature.data()), kSignature.size());
         appendChunk(out, "IHDR", {&header});
         std::vector<const std::string*> pieces{&zlibHeader};

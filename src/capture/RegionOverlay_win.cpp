@@ -19,9 +19,7 @@ namespace {
 constexpr wchar_t kOverlayClass[] = L"Zorbel!_Region_Capture";
 constexpr BYTE kOverlayAlpha = 100;
 constexpr DWORD kExcludeFromCapture = 0x11; // WDA_EXCLUDEFROMCAPTURE
-// Before this build the system accepts WDA_EXCLUDEFROMCAPTURE but treats it as WDA_MONITOR: the
-// overlay would show black in every screen copy, the magnifier's included.
-constexpr std::uint32_t kExcludeFromCaptureBuild = 19041;
+
 constexpr COLORREF kSelectionColour = RGB(50, 50, 50);
 constexpr int kCrossCursorSize = 64;
 // Puts the overlay back on top and takes the mouse again, after another window came forward.
@@ -400,7 +398,9 @@ bool startRegionCapture() {
     if (!s.window) return false;
     HWND hwnd = s.window.get();
     const auto setAffinity = bound().SetWindowDisplayAffinity;
-    s.excludedFromCapture = setAffinity && versionGate(readOsVersion(), 10, 0, kExcludeFromCaptureBuild) == 1 &&
+    // Before that build the system accepts WDA_EXCLUDEFROMCAPTURE but treats it as WDA_MONITOR: the
+    // overlay would show black in every screen copy, the magnifier's included.
+    s.excludedFromCapture = setAffinity && isWindowsBuildAtLeast(kExcludeFromCaptureBuild) &&
                             setAffinity(hwnd, kExcludeFromCapture) != FALSE;
     SetLayeredWindowAttributes(hwnd, 0, kOverlayAlpha, LWA_ALPHA);
 

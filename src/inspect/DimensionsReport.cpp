@@ -1,6 +1,6 @@
 #include "inspect/DimensionsReport.h"
 
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 namespace {
@@ -135,10 +135,6 @@ std::vector<std::u16string> dimensionsRows(const DimensionsFacts& f) {
         rows.push_back(u"DWMWA_SYSTEMBACKDROP_TYPE\n" +
                        dwmAttributeText(DwmAttribute::SystemBackdropType, *f.systemBackdropType));
     return rows;
-}
-
-bool isBuildAtLeast(const std::optional<WindowsVersion>& version, std::uint32_t build) {
-    return version && version->major >= 10 && version->build >= build;
 }
 
 } // namespace zorbel

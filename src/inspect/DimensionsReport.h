@@ -68,12 +68,5 @@ std::int32_t scalePercent(std::uint32_t dpi);
 // A length in pixels at 100 %: rounded like MulDiv(length, 100, scale), -1 for a scale of 0.
 std::int64_t unscaledLength(std::int64_t length, std::int32_t scale);
 
-struct WindowsVersion {
-    std::uint32_t major = 0;
-    std::uint32_t minor = 0;
-    std::uint32_t build = 0;
-};
-// Windows 10 or later (major at least 10) with at least the given build.
-bool isBuildAtLeast(const std::optional<WindowsVersion>& version, std::uint32_t build);
 
 } // namespace zorbel

@@ -7,16 +7,16 @@
 #include <utility>
 #include <vector>
 
-#include "app/BoundWindowProc_win.h"
 #include "app/BoundFunctions_win.h"
+#include "app/BoundWindowProc_win.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
-#include "inspect/InspectMenus.h"
-#include "inspect/InspectUi_win.h"
 #include "inspect/Notices_win.h"
 #include "inspect/ReportFacts_win.h"
 #include "inspect/ReportRows.h"
 #include "inspect/TreeWindow_win.h"
+#include "inspect/ViewerMenus.h"
+#include "inspect/ViewerUi_win.h"
 #include "inspect/WinAppDetails_win.h"
 #include "settings/StringTable.h"
 
@@ -63,7 +63,7 @@ private:
     bool onCreate();
     void onSize(int width, int height);
     void onNotify(const NMHDR& header);
-    void onCommand(InspectCommand command);
+    void onCommand(ViewerCommand command);
     void onClose();
     void onDpiChanged(int dpi, const RECT& suggested);
     void onPointerMoved();
@@ -73,7 +73,7 @@ private:
     void sizeColumns();
     void showSelectedList();
     HWND targetList() const;
-    void copy(InspectCommand command);
+    void copy(ViewerCommand command);
 
     HWND hwnd_ = nullptr;
     UniqueWindow window_;
@@ -134,13 +134,9 @@ std::unique_ptr<InformationWindow> InformationWindow::open() {
     if (!registerBoundWindowClass<InformationWindow>(kClassName, COLOR_BTNFACE)) return nullptr;
 
     auto self = std::make_unique<InformationWindow>();
-    ToolWindowLayout shape;
-    shape.className = kClassName;
-    shape.title = kTitle;
-    shape.clientWidth = kClientWidth;
-    shape.clientHeight = kClientHeight;
-    shape.style = WS_OVERLAPPEDWINDOW;
-    shape.createParameter = self.get();
+    const ToolWindowLayout shape{.className = kClassName, .title = kTitle, .clientWidth = kClientWidth,
+                                 .clientHeight = kClientHeight, .style = WS_OVERLAPPEDWINDOW,
+                                 .createParameter = self.get()};
     if (openToolWindow(shape, self->window_) == 0) return nullptr;
     return self;
 }
@@ -156,7 +152,7 @@ LRESULT InformationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) no
         onNotify(*reinterpret_cast<const NMHDR*>(lParam));
         return 0;
     case WM_COMMAND:
-        if (lParam == 0) onCommand(static_cast<InspectCommand>(LOWORD(wParam)));
+        if (lParam == 0) onCommand(static_cast<ViewerCommand>(LOWORD(wParam)));
         return 0;
     case WM_CLOSE:
         onClose(); // destroys the window and this object
@@ -243,15 +239,15 @@ void InformationWindow::onNotify(const NMHDR& header) {
     }
 }
 
-void InformationWindow::onCommand(InspectCommand command) {
+void InformationWindow::onCommand(ViewerCommand command) {
     switch (command) {
-    case InspectCommand::WindowList:
+    case ViewerCommand::WindowList:
         if (isTreeWindowOpen())
             closeTreeWindow();
         else
             openTreeWindow();
         break;
-    case InspectCommand::WindowPointer:
+    case ViewerCommand::WindowPointer:
         if (pointerHook) {
             stopPointerMode();
         } else {
@@ -259,12 +255,12 @@ void InformationWindow::onCommand(InspectCommand command) {
             pointerMovePosted = false;
             SetLastError(0);
             pointerHook.reset(SetWindowsHookExW(WH_MOUSE_LL, pointerHookProc, GetModuleHandleW(nullptr), 0));
-            if (!pointerHook) inspectNotices().systemError(GetLastError());
+            if (!pointerHook) viewerNotices().systemError(GetLastError());
         }
         break;
-    case InspectCommand::CopyCell:
-    case InspectCommand::CopyRow:
-    case InspectCommand::CopyAll:
+    case ViewerCommand::CopyCell:
+    case ViewerCommand::CopyRow:
+    case ViewerCommand::CopyAll:
         copy(command);
         break;
     default:
@@ -333,12 +329,12 @@ HWND InformationWindow::targetList() const {
     return lists_[static_cast<std::size_t>(selected >= 0 && selected < kTabCount ? selected : 0)];
 }
 
-void InformationWindow::copy(InspectCommand command) {
+void InformationWindow::copy(ViewerCommand command) {
     HWND list = targetList();
     std::u16string text;
-    if (command == InspectCommand::CopyCell) {
+    if (command == ViewerCommand::CopyCell) {
         text = listCellText(list, lastClickedRow, lastClickedColumn);
-    } else if (command == InspectCommand::CopyRow) {
+    } else if (command == ViewerCommand::CopyRow) {
         text = copyRowText(rowCells(list, lastClickedRow));
     } else {
         std::vector<std::vector<std::u16string>> rows;
@@ -359,7 +355,7 @@ void InformationWindow::report(HWND target) {
 bool showWindowReport(HWND window) {
     if (!IsWindow(window)) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        inspectNotices().systemError(ERROR_INVALID_WINDOW_HANDLE);
+        viewerNotices().systemError(ERROR_INVALID_WINDOW_HANDLE);
         return false;
     }
     if (!current) current = InformationWindow::open();

@@ -1,6 +1,6 @@
 #include "inspect/LogoSearch.h"
 
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 namespace {

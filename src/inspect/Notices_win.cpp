@@ -4,8 +4,8 @@
 
 namespace zorbel {
 
-InspectNotices& inspectNotices() {
-    static InspectNotices notices{core::showBalloon, core::reportSystemError, core::notificationSound};
+ViewerNotices& viewerNotices() {
+    static ViewerNotices notices{core::showBalloon, core::reportSystemError, core::notificationSound};
     return notices;
 }
 

@@ -6,13 +6,13 @@
 
 namespace zorbel {
 
-struct InspectNotices {
+struct ViewerNotices {
     void (*balloon)(int warningCode);
     void (*systemError)(DWORD errorCode);
     void (*sound)();
 };
 
 // Forwards to the core's balloons and sound until replaced.
-InspectNotices& inspectNotices();
+ViewerNotices& viewerNotices();
 
 } // namespace zorbel

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 namespace {

@@ -3,7 +3,7 @@
 #include <uxtheme.h>
 
 #include "app/BoundFunctions_win.h"
-#include "inspect/InspectUi_win.h"
+#include "inspect/ViewerUi_win.h"
 #include "inspect/WindowQueries_win.h"
 
 namespace zorbel {
@@ -144,9 +144,9 @@ DimensionsFacts gatherDimensionsFacts(HWND window) {
     facts.captionButtonBounds = readDwmAttribute(window, DwmAttribute::CaptionButtonBounds);
     facts.extendedFrameBounds = readDwmAttribute(window, DwmAttribute::ExtendedFrameBounds);
     facts.ncRenderingEnabled = readDwmAttribute(window, DwmAttribute::NcRenderingEnabled);
-    if (isWindowsBuildAtLeast(22000))
+    if (isWindowsBuildAtLeast(kWindows11Build))
         facts.visibleFrameBorderThickness = readDwmAttribute(window, DwmAttribute::VisibleFrameBorderThickness);
-    if (isWindowsBuildAtLeast(22621))
+    if (isWindowsBuildAtLeast(kWindows11Version22H2Build))
         facts.systemBackdropType = readDwmAttribute(window, DwmAttribute::SystemBackdropType);
     return facts;
 }

@@ -1,6 +1,6 @@
 #include "inspect/ReportRows.h"
 
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 

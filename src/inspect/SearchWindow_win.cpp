@@ -8,9 +8,9 @@
 #include "app/DpiLayout.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
-#include "inspect/InspectMenus.h"
-#include "inspect/InspectUi_win.h"
 #include "inspect/TreeWindow_win.h"
+#include "inspect/ViewerMenus.h"
+#include "inspect/ViewerUi_win.h"
 
 namespace zorbel {
 namespace {
@@ -40,7 +40,7 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
     bool onCreate();
-    void onCommand(InspectCommand command);
+    void onCommand(ViewerCommand command);
     LRESULT onFieldColour(HDC hdc);
     void onDpiChanged(int dpi, const RECT& suggested);
     void onDestroyed();
@@ -63,14 +63,9 @@ std::unique_ptr<SearchWindow> SearchWindow::open(HWND owner) {
     if (!registerBoundWindowClass<SearchWindow>(kClassName, COLOR_BTNFACE)) return nullptr;
 
     auto self = std::make_unique<SearchWindow>();
-    ToolWindowLayout shape;
-    shape.className = kClassName;
-    shape.title = kTitle;
-    shape.clientWidth = kClientWidth;
-    shape.clientHeight = kClientHeight;
-    shape.style = WS_CAPTION | WS_SYSMENU;
-    shape.parent = owner;
-    shape.createParameter = self.get();
+    const ToolWindowLayout shape{.className = kClassName, .title = kTitle, .clientWidth = kClientWidth,
+                                 .clientHeight = kClientHeight, .style = WS_CAPTION | WS_SYSMENU, .parent = owner,
+                                 .createParameter = self.get()};
     if (openToolWindow(shape, self->window_) == 0) return nullptr;
     SetFocus(self->field_);
     return self;
@@ -81,7 +76,7 @@ LRESULT SearchWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcep
     case WM_CREATE:
         return onCreate() ? 0 : -1;
     case WM_COMMAND:
-        if (lParam == 0) onCommand(static_cast<InspectCommand>(LOWORD(wParam)));
+        if (lParam == 0) onCommand(static_cast<ViewerCommand>(LOWORD(wParam)));
         return 0;
     case WM_CTLCOLOREDIT:
         if (reinterpret_cast<HWND>(lParam) == field_ && darkFieldBrush_) return onFieldColour(reinterpret_cast<HDC>(wParam));
@@ -113,12 +108,12 @@ bool SearchWindow::onCreate() {
     return true;
 }
 
-void SearchWindow::onCommand(InspectCommand command) {
-    if (command == InspectCommand::SearchClose) {
+void SearchWindow::onCommand(ViewerCommand command) {
+    if (command == ViewerCommand::SearchClose) {
         DestroyWindow(hwnd_); // the last use of this object
         return;
     }
-    if (command != InspectCommand::SearchRun) return;
+    if (command != ViewerCommand::SearchRun) return;
     const int length = GetWindowTextLengthW(field_);
     std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(field_, text.data(), length + 1);

@@ -1,6 +1,6 @@
 #include "inspect/TreeWalks.h"
 
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 #include "inspect/WindowTree.h"
 
 namespace zorbel {

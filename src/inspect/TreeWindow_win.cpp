@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -12,10 +13,10 @@
 #include "app/ToolWindow_win.h"
 #include "capture/ScreenCapture_win.h"
 #include "inspect/InformationWindow_win.h"
-#include "inspect/InspectUi_win.h"
 #include "inspect/Notices_win.h"
 #include "inspect/SearchWindow_win.h"
 #include "inspect/TreeWalks.h"
+#include "inspect/ViewerUi_win.h"
 #include "inspect/WindowList_win.h"
 #include "inspect/WindowQueries_win.h"
 #include "settings/StringTable.h"
@@ -103,7 +104,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     HWND tree() const { return tree_; }
     int paintCount() const { return paintCount_; }
-    void run(InspectCommand command);
+    void run(ViewerCommand command);
     void search(const std::u16string& query, bool caseSensitive);
 
 private:
@@ -148,13 +149,9 @@ std::unique_ptr<TreeWindow> TreeWindow::open() {
     if (!registerBoundWindowClass<TreeWindow>(kClassName, COLOR_WINDOW)) return nullptr;
 
     auto self = std::make_unique<TreeWindow>();
-    ToolWindowLayout shape;
-    shape.className = kClassName;
-    shape.title = kTitle;
-    shape.clientWidth = kClientWidth;
-    shape.clientHeight = kClientHeight;
-    shape.style = WS_OVERLAPPEDWINDOW;
-    shape.createParameter = self.get();
+    const ToolWindowLayout shape{.className = kClassName, .title = kTitle, .clientWidth = kClientWidth,
+                                 .clientHeight = kClientHeight, .style = WS_OVERLAPPEDWINDOW,
+                                 .createParameter = self.get()};
     if (openToolWindow(shape, self->window_) == 0) return nullptr;
     return self;
 }
@@ -169,7 +166,7 @@ LRESULT TreeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept 
     case WM_NOTIFY:
         return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_COMMAND:
-        if (lParam == 0) run(static_cast<InspectCommand>(LOWORD(wParam)));
+        if (lParam == 0) run(static_cast<ViewerCommand>(LOWORD(wParam)));
         return 0;
     case WM_CLOSE:
         DestroyWindow(hwnd_); // WM_NCDESTROY deletes this object
@@ -253,32 +250,32 @@ void TreeWindow::applyFonts(int dpi) {
     font_ = std::move(font);
 }
 
-void TreeWindow::run(InspectCommand command) {
+void TreeWindow::run(ViewerCommand command) {
     switch (command) {
-    case InspectCommand::TreeSaveAs: saveAs(); break;
-    case InspectCommand::TreeClose: DestroyWindow(hwnd_); break; // the last use of this object
-    case InspectCommand::EnumerateDesktop: enumerate(Enumeration::Desktop); break;
-    case InspectCommand::EnumerateTopLevel: enumerate(Enumeration::TopLevel); break;
-    case InspectCommand::EnumerateChildren: enumerate(Enumeration::Children); break;
-    case InspectCommand::EnumerateThreads: enumerate(Enumeration::Threads); break;
-    case InspectCommand::EnumerateImmersive: enumerate(Enumeration::Immersive); break;
-    case InspectCommand::EnumerateStoreApps: enumerate(Enumeration::StoreApps); break;
-    case InspectCommand::TreeWindowInfo: {
+    case ViewerCommand::TreeSaveAs: saveAs(); break;
+    case ViewerCommand::TreeClose: DestroyWindow(hwnd_); break; // the last use of this object
+    case ViewerCommand::EnumerateDesktop: enumerate(Enumeration::Desktop); break;
+    case ViewerCommand::EnumerateTopLevel: enumerate(Enumeration::TopLevel); break;
+    case ViewerCommand::EnumerateChildren: enumerate(Enumeration::Children); break;
+    case ViewerCommand::EnumerateThreads: enumerate(Enumeration::Threads); break;
+    case ViewerCommand::EnumerateImmersive: enumerate(Enumeration::Immersive); break;
+    case ViewerCommand::EnumerateStoreApps: enumerate(Enumeration::StoreApps); break;
+    case ViewerCommand::TreeWindowInfo: {
         HWND selected = selectedHandle();
         (void)showWindowReport(selected ? selected : GetDesktopWindow());
         break;
     }
-    case InspectCommand::TreeWindowCapture:
+    case ViewerCommand::TreeWindowCapture:
         (void)captureWindow(selectedHandle()); // a failure has been reported
         break;
-    case InspectCommand::TreeCopyRow: copyToClipboard(hwnd_, selectedText()); break;
-    case InspectCommand::TreeCopyAll: copyToClipboard(hwnd_, treeCopyAllText(snapshotTree(tree_).model())); break;
-    case InspectCommand::TreeCopyAddress: copyToClipboard(hwnd_, itemHandleText(selectedText())); break;
-    case InspectCommand::ExpandAll: expand(true); break;
-    case InspectCommand::ExpandSelected: expand(false); break;
-    case InspectCommand::SearchTree: openSearchWindow(hwnd_); break;
-    case InspectCommand::SortAll: sort(true); break;
-    case InspectCommand::SortSelected: sort(false); break;
+    case ViewerCommand::TreeCopyRow: copyToClipboard(hwnd_, selectedText()); break;
+    case ViewerCommand::TreeCopyAll: copyToClipboard(hwnd_, treeCopyAllText(snapshotTree(tree_).model())); break;
+    case ViewerCommand::TreeCopyAddress: copyToClipboard(hwnd_, itemHandleText(selectedText())); break;
+    case ViewerCommand::ExpandAll: expand(true); break;
+    case ViewerCommand::ExpandSelected: expand(false); break;
+    case ViewerCommand::SearchTree: openSearchWindow(hwnd_); break;
+    case ViewerCommand::SortAll: sort(true); break;
+    case ViewerCommand::SortSelected: sort(false); break;
     default: break;
     }
 }
@@ -314,7 +311,7 @@ void TreeWindow::rebuild(HWND root) {
     }
     const int count = static_cast<int>(SendMessageW(tree_, TVM_GETCOUNT, 0, 0));
     wchar_t currentTitle[64]{};
-    GetWindowTextW(hwnd_, currentTitle, 64);
+    GetWindowTextW(hwnd_, currentTitle, static_cast<int>(std::size(currentTitle)));
     SetWindowTextW(hwnd_, wide(treeWindowTitle(fromWide(currentTitle), static_cast<std::size_t>(count > 0 ? count : 0))));
 }
 
@@ -396,7 +393,7 @@ void TreeWindow::search(const std::u16string& query, bool caseSensitive) {
     const TreeSnapshot snapshot = snapshotTree(tree_);
     const SearchOutcome outcome = searchTree(snapshot.texts, query, caseSensitive, searchState);
     if (!outcome.hit) {
-        inspectNotices().sound();
+        viewerNotices().sound();
         return;
     }
     highlight(snapshot, outcome.previousHit, false);
@@ -407,7 +404,7 @@ void TreeWindow::search(const std::u16string& query, bool caseSensitive) {
 void openTreeWindow() {
     if (current) return;
     current = TreeWindow::open();
-    if (current) current->run(InspectCommand::EnumerateDesktop);
+    if (current) current->run(ViewerCommand::EnumerateDesktop);
 }
 
 void closeTreeWindow() {
@@ -419,7 +416,7 @@ HWND treeWindow() { return current ? current->hwnd() : nullptr; }
 HWND treeControl() { return current ? current->tree() : nullptr; }
 int treePaintCount() { return current ? current->paintCount() : 0; }
 
-void runTreeCommand(InspectCommand command) {
+void runTreeCommand(ViewerCommand command) {
     if (current) current->run(command);
 }
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "inspect/InspectMenus.h"
+#include "inspect/ViewerMenus.h"
 
 namespace zorbel {
 
@@ -23,7 +23,7 @@ HWND treeControl();
 int treePaintCount();
 
 // Runs a command of the menu bar, the context menu or an accelerator, as if it had been chosen.
-void runTreeCommand(InspectCommand command);
+void runTreeCommand(ViewerCommand command);
 
 // Search Tree: selects, reveals and highlights the next item whose text contains the query; beeps
 // (when sounds are on) when there is none. An empty query does nothing.

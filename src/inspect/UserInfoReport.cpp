@@ -109,7 +109,6 @@ std::u16string styleValueText(std::uint32_t style) {
 
 std::vector<std::u16string> userInfoRows(const UserInfoFacts& f) {
     std::vector<std::u16string> rows;
-    rows.reserve(26);
     rows.push_back(u"Title\n" + singleLine(f.title));
     rows.push_back(u"Class\n" + singleLine(f.className));
     rows.push_back(u"Class Atom \n" + classAtomText(f.classAtom));

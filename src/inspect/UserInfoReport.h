@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "inspect/DimensionsReport.h"
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 

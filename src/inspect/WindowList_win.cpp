@@ -39,7 +39,7 @@ std::optional<std::vector<HWND>> buildHwndList(HWND parent, bool children, DWORD
         LONG status = build(nullptr, parent, children, FALSE, thread, 0, nullptr, &count);
         if (status == 0 && count == 0) return std::vector<HWND>{nullptr}; // no window at all
         if (status != kStatusBufferTooSmall) {
-            inspectNotices().systemError(errorOfStatus(status));
+            viewerNotices().systemError(errorOfStatus(status));
             return std::nullopt;
         }
         std::vector<HWND> handles(static_cast<std::size_t>(count) + 1, nullptr);
@@ -53,10 +53,10 @@ std::optional<std::vector<HWND>> buildHwndList(HWND parent, bool children, DWORD
         }
         // Windows were created between the two calls: ask again.
         if (status == kStatusBufferTooSmall) continue;
-        inspectNotices().systemError(errorOfStatus(status));
+        viewerNotices().systemError(errorOfStatus(status));
         return std::nullopt;
     }
-    inspectNotices().systemError(ERROR_INSUFFICIENT_BUFFER);
+    viewerNotices().systemError(ERROR_INSUFFICIENT_BUFFER);
     return std::nullopt;
 }
 
@@ -143,7 +143,7 @@ std::optional<HWND> runEnumeration(Enumeration enumeration, HWND selected) {
             return desktop;
         }
         if (handleValue(selected) <= 1) {
-            inspectNotices().balloon(kNoWindowSelectedForChildren);
+            viewerNotices().balloon(kNoWindowSelectedForChildren);
             return std::nullopt;
         }
         if (!fillFromSystemList(selected, true, 0)) return std::nullopt;
@@ -152,7 +152,7 @@ std::optional<HWND> runEnumeration(Enumeration enumeration, HWND selected) {
     case Enumeration::Threads: {
         const DWORD thread = selected ? GetWindowThreadProcessId(selected, nullptr) : 0;
         if (thread == 0) {
-            inspectNotices().balloon(kNoThreadForThreads);
+            viewerNotices().balloon(kNoThreadForThreads);
             return std::nullopt;
         }
         if (!fillFromSystemList(nullptr, false, thread)) return std::nullopt;

@@ -4,7 +4,7 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/Handles_win.h"
-#include "inspect/InspectUi_win.h"
+#include "inspect/ViewerUi_win.h"
 
 namespace zorbel {
 namespace {
@@ -70,10 +70,5 @@ std::u16string formatDwmAttribute(HWND window, DwmAttribute attribute) {
     return dwmAttributeText(attribute, readDwmAttribute(window, attribute));
 }
 
-bool isWindowsBuildAtLeast(std::uint32_t build) {
-    const std::optional<OsVersion> version = readOsVersion();
-    if (!version) return false;
-    return isBuildAtLeast(WindowsVersion{version->major, version->minor, version->build}, build);
-}
 
 } // namespace zorbel

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "inspect/DimensionsReport.h"
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 
@@ -29,7 +29,5 @@ DwmReading readDwmAttribute(HWND window, DwmAttribute attribute);
 // The attribute's report text: value and comment, or the system's text for the failure.
 std::u16string formatDwmAttribute(HWND window, DwmAttribute attribute);
 
-// The system's version through RtlGetVersion: Windows 10 or later with at least this build.
-bool isWindowsBuildAtLeast(std::uint32_t build);
 
 } // namespace zorbel

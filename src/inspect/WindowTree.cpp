@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 #include "settings/Utf.h"
 
 namespace zorbel {

@@ -7,13 +7,13 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/BoundWindowProc_win.h"
+#include "app/Clipboard_win.h"
 #include "app/CoreServices.h"
 #include "app/DpiLayout.h"
 #include "app/Handles_win.h"
 #include "app/ResourceIds.h"
 #include "app/ToolWindow_win.h"
 #include "settings/StringTable.h"
-#include "windows/ClipboardText_win.h"
 #include "windows/MonitoredWindowsText.h"
 #include "windows/WindowMonitor.h"
 
@@ -93,13 +93,9 @@ void MonitoredWindows::open() {
     if (!registerClass()) return;
     // Not yet the instance: should creation fail half-way, WM_NCDESTROY must not free it under us.
     auto window = std::make_unique<MonitoredWindows>();
-    ToolWindowLayout shape;
-    shape.className = kMonitoredWindowsClass;
-    shape.title = kMonitoredWindowsTitle;
-    shape.clientWidth = kClientWidth;
-    shape.clientHeight = kClientHeight;
-    shape.style = WS_OVERLAPPEDWINDOW;
-    shape.createParameter = window.get();
+    const ToolWindowLayout shape{.className = kMonitoredWindowsClass, .title = kMonitoredWindowsTitle,
+                                 .clientWidth = kClientWidth, .clientHeight = kClientHeight,
+                                 .style = WS_OVERLAPPEDWINDOW, .createParameter = window.get()};
     const int dpi = openToolWindow(shape, window->window_);
     if (dpi == 0) return;
     instance_ = std::move(window);
@@ -185,7 +181,8 @@ void MonitoredWindows::copyRows(bool selectedOnly) {
         const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
         for (int row = 0; count != LB_ERR && row < count; ++row) texts.push_back(rowText(row));
     }
-    (void)copyTextToClipboard(hwnd_, clipboardRows(texts));
+    if (const DWORD error = putTextOnClipboard(hwnd_, clipboardRows(texts)); error != ERROR_SUCCESS)
+        core::reportSystemError(error);
 }
 
 void MonitoredWindows::removeSelectedRules() {

@@ -771,20 +771,15 @@ public:
     GdiTableFull() {
         constexpr std::size_t kLimit = 1 << 18; // far beyond any table; stops a runaway loop
         while (brushes_.size() < kLimit) {
-            HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+            UniqueBrush brush(CreateSolidBrush(RGB(1, 2, 3)));
             if (!brush) break;
-            brushes_.push_back(brush);
+            brushes_.push_back(std::move(brush));
         }
     }
-    ~GdiTableFull() {
-        for (HBRUSH brush : brushes_) DeleteObject(brush);
-    }
-    GdiTableFull(const GdiTableFull&) = delete;
-    GdiTableFull& operator=(const GdiTableFull&) = delete;
     bool full() const { return !brushes_.empty() && !createDibSection(makeImage(16, 16)); }
 
 private:
-    std::vector<HBRUSH> brushes_;
+    std::vector<UniqueBrush> brushes_;
 };
 
 // A picture that cannot be made leaves its item without one; the menu keeps every item. The next

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "WinTestSupport.h"
+#include "app/Clipboard_win.h"
 #include "app/ImageOps.h"
 #include "settings/Settings.h"
 
@@ -66,30 +67,20 @@ inline std::optional<Picture> pictureFromPackedDib(const void* data, std::size_t
 }
 
 inline std::optional<Picture> clipboardPicture() {
-    if (!OpenClipboard(nullptr)) return std::nullopt;
+    const OpenClipboardScope clipboard(nullptr);
+    if (!clipboard) return std::nullopt;
     std::optional<Picture> picture;
     if (HANDLE data = GetClipboardData(CF_DIB)) {
-        if (const void* bytes = GlobalLock(data)) {
-            picture = pictureFromPackedDib(bytes, GlobalSize(data));
-            GlobalUnlock(data);
-        }
+        const LockedGlobalMemory locked(data);
+        if (locked.data()) picture = pictureFromPackedDib(locked.data(), GlobalSize(data));
     }
-    CloseClipboard();
     return picture;
 }
 
 // Leaves something else on the clipboard, so that a test sees whether a copy replaced it.
 inline bool putTextOnClipboard(HWND owner, const wchar_t* text) {
-    if (!OpenClipboard(owner)) return false;
-    EmptyClipboard();
-    const std::size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(memory), text, bytes);
-    GlobalUnlock(memory);
-    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    if (!set) GlobalFree(memory);
-    CloseClipboard();
-    return set;
+    const std::wstring wideText(text);
+    return zorbel::putTextOnClipboard(owner, std::u16string(wideText.begin(), wideText.end())) == ERROR_SUCCESS;
 }
 
 inline bool clipboardHasDib() { return IsClipboardFormatAvailable(CF_DIB) != FALSE; }

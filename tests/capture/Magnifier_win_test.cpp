@@ -26,10 +26,8 @@ protected:
 
     // The magnifier's own pixel, read from its window.
     static COLORREF magnifierPixel(int x, int y) {
-        HDC dc = GetDC(magnifierWindow());
-        const COLORREF colour = GetPixel(dc, x, y);
-        ReleaseDC(magnifierWindow(), dc);
-        return colour;
+        const WindowDc dc(magnifierWindow());
+        return GetPixel(dc.get(), x, y);
     }
 
     static RECT magnifierBounds() {

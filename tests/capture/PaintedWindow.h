@@ -25,9 +25,8 @@ inline COLORREF expectedQuadrant(int x, int y, int width, int height) {
 
 inline void fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
     const RECT rect{left, top, right, bottom};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &rect, brush.get());
 }
 
 inline void paintQuadrants(HWND hwnd, HDC dc, Painting painting) {
@@ -91,16 +90,13 @@ inline HWND createPaintedWindow(WindowThread& thread, Painting painting, RECT bo
 
 // The screen's colour at a point, read with a plain BitBlt.
 inline COLORREF screenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, 1, 1, screen, x, y, SRCCOPY);
-    const COLORREF colour = GetPixel(memory, 0, 0);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 1, 1));
+    const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, 1, 1, screen.get(), x, y, SRCCOPY);
+    const COLORREF colour = GetPixel(memory.get(), 0, 0);
+    SelectObject(memory.get(), old);
     return colour;
 }
 

@@ -274,10 +274,8 @@ TEST_F(RegionOverlayTest, CaptureHotkeyDuringTheSaveDialogueIsIgnored) {
 // ---- Drawing -------------------------------------------------------------------------------------
 
 COLORREF overlayPixel(int x, int y) {
-    HDC dc = GetDC(regionOverlayWindow());
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(regionOverlayWindow(), dc);
-    return colour;
+    const WindowDc dc(regionOverlayWindow());
+    return GetPixel(dc.get(), x, y);
 }
 
 COLORREF inverted(COLORREF colour) { return RGB(255 - GetRValue(colour), 255 - GetGValue(colour), 255 - GetBValue(colour)); }

@@ -28,19 +28,10 @@
 namespace {
 
 using namespace zorbel;
+using test::waitFor;
 
 constexpr RECT kPainted{300, 200, 460, 300};
 constexpr wchar_t kSaveTitle[] = L"Saving your image...";
-
-template <typename Predicate>
-bool waitFor(DWORD timeoutMs, Predicate done) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    do {
-        if (done()) return true;
-        Sleep(50);
-    } while (GetTickCount64() < end);
-    return done();
-}
 
 int argument(int argc, wchar_t** argv, int index, int fallback) {
     return argc > index ? static_cast<int>(std::wcstol(argv[index], nullptr, 10)) : fallback;
@@ -83,10 +74,8 @@ int drag(int x1, int y1, int x2, int y2) {
 }
 
 int clearClipboard() {
-    if (!OpenClipboard(nullptr)) return 1;
-    EmptyClipboard();
-    CloseClipboard();
-    return 0;
+    const OpenClipboardScope clipboard(nullptr);
+    return clipboard && EmptyClipboard() ? 0 : 1;
 }
 
 int checkPicture(const test::Picture& picture, int left, int top, int width, int height) {
@@ -124,13 +113,12 @@ int checkClipboard(int left, int top, int width, int height, DWORD timeoutMs) {
 
 // Decoded by libpng itself, whatever wrote the file.
 std::optional<test::Picture> readPngFile(const wchar_t* path) {
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    const UniqueFile file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return std::nullopt;
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
+    while (ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;

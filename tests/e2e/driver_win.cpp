@@ -37,21 +37,15 @@
 #include <string>
 #include <vector>
 
+#include "WinTestSupport.h"
+
 namespace {
 
 constexpr UINT kTrayCallbackMessage = 12501;
 
 HWND findCore() { return FindWindowW(L"Zorbel!_Core_Window", L"Zorbel!_Core_Window"); }
 
-template <typename Predicate>
-bool waitFor(DWORD timeoutMs, Predicate done) {
-    const ULONGLONG end = GetTickCount64() + timeoutMs;
-    do {
-        if (done()) return true;
-        Sleep(50);
-    } while (GetTickCount64() < end);
-    return done();
-}
+using zorbel::test::waitFor;
 
 DWORD timeoutArg(int argc, wchar_t** argv, int index, DWORD fallback) {
     return argc > index ? static_cast<DWORD>(std::wcstoul(argv[index], nullptr, 10)) : fallback;
@@ -328,12 +322,11 @@ int wmain(int argc, wchar_t** argv) {
         DWORD processId = 0;
         if (!IsWindow(hwnd) || !GetClassNameW(hwnd, className, 256) || !GetWindowThreadProcessId(hwnd, &processId))
             return 1;
-        HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+        const zorbel::UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
         if (!process) return 1;
         std::vector<wchar_t> path(32768);
         DWORD length = static_cast<DWORD>(path.size());
-        const BOOL named = QueryFullProcessImageNameW(process, 0, path.data(), &length);
-        CloseHandle(process);
+        const BOOL named = QueryFullProcessImageNameW(process.get(), 0, path.data(), &length);
         if (!named) return 1;
         std::printf("%ls\n%ld\n%ld\n%ls\n", className, GetWindowLongW(hwnd, GWL_STYLE),
                     GetWindowLongW(hwnd, GWL_EXSTYLE) & ~static_cast<LONG>(WS_EX_TOPMOST), path.data());

@@ -9,19 +9,24 @@
 #include <cwchar>
 #include <string>
 
+#include "app/Handles_win.h"
+
+namespace {
+constexpr int kHotkeyId = 1;
+constexpr DWORD kHoldAtMostMs = 120000;
+} // namespace
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) return 2;
     const UINT modifiers = static_cast<UINT>(std::wcstoul(argv[1], nullptr, 16));
     const UINT virtualKey = static_cast<UINT>(std::wcstoul(argv[2], nullptr, 16));
     const std::wstring name(argv[3]);
-    HANDLE held = CreateEventW(nullptr, TRUE, FALSE, (name + L".held").c_str());
-    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, (name + L".release").c_str());
+    const zorbel::UniqueKernelHandle held(CreateEventW(nullptr, TRUE, FALSE, (name + L".held").c_str()));
+    const zorbel::UniqueKernelHandle release(CreateEventW(nullptr, TRUE, FALSE, (name + L".release").c_str()));
     if (!held || !release) return 2;
-    if (!RegisterHotKey(nullptr, 1, modifiers, virtualKey)) return 3;
-    SetEvent(held);
-    WaitForSingleObject(release, 120000);
-    UnregisterHotKey(nullptr, 1);
-    CloseHandle(held);
-    CloseHandle(release);
+    if (!RegisterHotKey(nullptr, kHotkeyId, modifiers, virtualKey)) return 3;
+    SetEvent(held.get());
+    WaitForSingleObject(release.get(), kHoldAtMostMs);
+    UnregisterHotKey(nullptr, kHotkeyId);
     return 0;
 }

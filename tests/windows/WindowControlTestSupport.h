@@ -44,7 +44,7 @@ public:
         if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
             return;
         process_.reset(info.hProcess);
-        CloseHandle(info.hThread);
+        const UniqueKernelHandle thread(info.hThread);
         pumpUntil(10000, [&] {
             hwnd_ = FindWindowW(kHostWindowClass, title.c_str());
             return hwnd_ != nullptr && IsWindowVisible(hwnd_);

@@ -1,4 +1,4 @@
-#include "inspect/InspectUi_win.h"
+#include "inspect/ViewerUi_win.h"
 
 #include <commctrl.h>
 
@@ -6,8 +6,8 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/CoreServices.h"
-#include "inspect/InspectText.h"
 #include "inspect/Notices_win.h"
+#include "inspect/ReportText.h"
 
 namespace zorbel {
 namespace {
@@ -78,25 +78,8 @@ bool requestDarkTitleBar(HWND window) {
 
 void setControlFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
-bool putTextOnClipboard(HWND owner, const std::u16string& text) {
-    const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
-    UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!memory) return false;
-    void* target = GlobalLock(memory.get());
-    if (!target) return false;
-    std::memcpy(target, text.c_str(), bytes);
-    GlobalUnlock(memory.get());
-
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard || !EmptyClipboard()) return false;
-    if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
-    memory.release(); // the clipboard owns it now
-    return true;
-}
-
 void copyToClipboard(HWND owner, const std::u16string& text) {
-    SetLastError(0);
-    if (!putTextOnClipboard(owner, text)) inspectNotices().systemError(GetLastError());
+    if (const DWORD error = putTextOnClipboard(owner, text); error != ERROR_SUCCESS) viewerNotices().systemError(error);
 }
 
 std::u16string systemText(DWORD errorCode) { return trimLineEnd(core::systemErrorText(errorCode)); }
@@ -114,8 +97,11 @@ void ensureCommonControls() {
 std::u16string listCellText(HWND list, int row, int column) {
     const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     if (row < 0 || row >= rows || column < 0) return {};
-    // LVM_GETITEMTEXTW copies at most cchTextMax - 1 characters: grow until the text fits.
-    for (int capacity = 512;; capacity *= 4) {
+    // LVM_GETITEMTEXTW copies at most cchTextMax - 1 characters: grow until the text fits, up to
+    // a size no cell reaches.
+    constexpr int kFirstCapacity = 512;
+    constexpr int kLargestCapacity = 1 << 20;
+    for (int capacity = kFirstCapacity;; capacity *= 4) {
         std::vector<wchar_t> buffer(static_cast<std::size_t>(capacity));
         LVITEMW item{};
         item.iSubItem = column;
@@ -123,7 +109,7 @@ std::u16string listCellText(HWND list, int row, int column) {
         item.cchTextMax = capacity;
         const int length = static_cast<int>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                                                          reinterpret_cast<LPARAM>(&item)));
-        if (length < capacity - 1 || capacity >= (1 << 20)) return fromWide(item.pszText, static_cast<std::size_t>(length));
+        if (length < capacity - 1 || capacity >= kLargestCapacity) return fromWide(item.pszText, static_cast<std::size_t>(length));
     }
 }
 

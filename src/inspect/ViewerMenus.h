@@ -12,7 +12,7 @@ namespace zorbel {
 class StringTable;
 
 // Menu and accelerator identifiers (WM_COMMAND) of the information, tree and search windows.
-enum class InspectCommand : std::uint16_t {
+enum class ViewerCommand : std::uint16_t {
     None = 0,
     // Information window
     WindowList = 101,
@@ -51,7 +51,7 @@ inline constexpr std::uint8_t kKeyAlt = 0x4;
 struct AcceleratorKey {
     std::uint16_t virtualKey; // VK_* code
     std::uint8_t modifiers;   // kKey* bits
-    InspectCommand command;
+    ViewerCommand command;
 };
 
 // How the key is written behind a tab in a menu item: "Ctrl+S", "Shift+E", "F1", "Esc", "Return".

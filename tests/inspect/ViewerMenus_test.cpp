@@ -1,4 +1,4 @@
-#include "inspect/InspectMenus.h"
+#include "inspect/ViewerMenus.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ using Kind = MenuNode::Kind;
 
 struct Expected {
     Kind kind;
-    InspectCommand command;
+    ViewerCommand command;
     const char16_t* text;
 };
 
@@ -32,9 +32,9 @@ void expectItems(const MenuNode& menu, const std::vector<Expected>& expected) {
 
 constexpr Kind kItem = Kind::Item;
 constexpr Kind kSeparator = Kind::Separator;
-using C = InspectCommand;
+using C = ViewerCommand;
 
-TEST(InspectMenus, InformationContextMenu) {
+TEST(ViewerMenus, InformationContextMenu) {
     const StringTable strings;
     const MenuNode menu = informationContextMenu(strings, false, false);
     expectItems(menu, {{kItem, C::WindowList, u"Window List\tF1"},
@@ -52,7 +52,7 @@ TEST(InspectMenus, InformationContextMenu) {
         }
 }
 
-TEST(InspectMenus, TreeMenuBarAndContextMenu) {
+TEST(ViewerMenus, TreeMenuBarAndContextMenu) {
     const StringTable strings;
     const MenuNode bar = treeMenuBar(strings);
     ASSERT_EQ(bar.children.size(), 3u);
@@ -67,41 +67,33 @@ TEST(InspectMenus, TreeMenuBarAndContextMenu) {
                                   {kItem, C::EnumerateImmersive, u"Immersive\tF5"},
                                   {kItem, C::EnumerateStoreApps, u"Store Apps\tF6"}});
     const Expected sep{kSeparator, C::None, u""};
-    expectItems(bar.children[2], {{kItem, C::TreeWindowInfo, u"Window Info\tReturn"},
-                                  {kItem, C::TreeWindowCapture, u"Window Capture\tCtrl+P"},
-                                  sep,
-                                  {kItem, C::TreeCopyRow, u"Copy Row\tCtrl+C"},
-                                  {kItem, C::TreeCopyAll, u"Copy All\tCtrl+A"},
-                                  {kItem, C::TreeCopyAddress, u"Copy Address\tCtrl+D"},
-                                  sep,
-                                  {kItem, C::ExpandAll, u"Expand All\tShift+E"},
-                                  {kItem, C::ExpandSelected, u"Expand Selected\tAlt+E"},
-                                  sep,
-                                  {kItem, C::SearchTree, u"Search Tree\tCtrl+F"},
-                                  sep,
-                                  {kItem, C::SortAll, u"Sort All\tShift+S"},
-                                  {kItem, C::SortSelected, u"Sort Selected\tAlt+S"}});
-
-    expectItems(treeContextMenu(strings), {{kItem, C::TreeWindowInfo, u"Window Info\tReturn"},
-                                           {kItem, C::TreeWindowCapture, u"Window Capture\tCtrl+P"},
-                                           sep,
-                                           {kItem, C::EnumerateChildren, u"Children\tF3"},
-                                           {kItem, C::EnumerateThreads, u"Threads\tF4"},
-                                           sep,
-                                           {kItem, C::TreeCopyRow, u"Copy Row\tCtrl+C"},
-                                           {kItem, C::TreeCopyAll, u"Copy All\tCtrl+A"},
-                                           {kItem, C::TreeCopyAddress, u"Copy Address\tCtrl+D"},
-                                           sep,
-                                           {kItem, C::ExpandAll, u"Expand All\tShift+E"},
-                                           {kItem, C::ExpandSelected, u"Expand Selected\tAlt+E"},
-                                           sep,
-                                           {kItem, C::SearchTree, u"Search Tree\tCtrl+F"},
-                                           sep,
-                                           {kItem, C::SortAll, u"Sort All\tShift+S"},
-                                           {kItem, C::SortSelected, u"Sort Selected\tAlt+S"}});
+    // Both the Tools menu and the context menu end in the copy, expand, search and sort items.
+    const std::vector<Expected> editing{sep,
+                                        {kItem, C::TreeCopyRow, u"Copy Row\tCtrl+C"},
+                                        {kItem, C::TreeCopyAll, u"Copy All\tCtrl+A"},
+                                        {kItem, C::TreeCopyAddress, u"Copy Address\tCtrl+D"},
+                                        sep,
+                                        {kItem, C::ExpandAll, u"Expand All\tShift+E"},
+                                        {kItem, C::ExpandSelected, u"Expand Selected\tAlt+E"},
+                                        sep,
+                                        {kItem, C::SearchTree, u"Search Tree\tCtrl+F"},
+                                        sep,
+                                        {kItem, C::SortAll, u"Sort All\tShift+S"},
+                                        {kItem, C::SortSelected, u"Sort Selected\tAlt+S"}};
+    const auto then = [&editing](std::vector<Expected> head) {
+        head.insert(head.end(), editing.begin(), editing.end());
+        return head;
+    };
+    expectItems(bar.children[2], then({{kItem, C::TreeWindowInfo, u"Window Info\tReturn"},
+                                       {kItem, C::TreeWindowCapture, u"Window Capture\tCtrl+P"}}));
+    expectItems(treeContextMenu(strings), then({{kItem, C::TreeWindowInfo, u"Window Info\tReturn"},
+                                                {kItem, C::TreeWindowCapture, u"Window Capture\tCtrl+P"},
+                                                sep,
+                                                {kItem, C::EnumerateChildren, u"Children\tF3"},
+                                                {kItem, C::EnumerateThreads, u"Threads\tF4"}}));
 }
 
-TEST(InspectMenus, MenuTextsComeFromTheStringTableCutTo25) {
+TEST(ViewerMenus, MenuTextsComeFromTheStringTableCutTo25) {
     StringTable strings;
     strings.set(TextKey::tv_mFile, u"Datei");
     strings.set(TextKey::wi_CoCel, u"Zelle kopieren");
@@ -133,7 +125,7 @@ void expectAcceleratorsMatchLabels(const MenuNode& menu, const std::vector<Accel
     }
 }
 
-TEST(InspectMenus, AcceleratorsAreTheShortcutsTheMenusShow) {
+TEST(ViewerMenus, AcceleratorsAreTheShortcutsTheMenusShow) {
     const StringTable strings;
     expectAcceleratorsMatchLabels(informationContextMenu(strings, false, false), informationAccelerators());
     expectAcceleratorsMatchLabels(treeMenuBar(strings), treeAccelerators());

@@ -11,23 +11,23 @@
 
 #include "WinTestSupport.h"
 #include "app/ToolAccelerators_win.h"
-#include "inspect/InspectUi_win.h"
 #include "inspect/Notices_win.h"
 #include "inspect/ReportRows.h"
+#include "inspect/ViewerUi_win.h"
 
 namespace zorbel::test {
 
 // Records what the inspection windows would have shown while it lives.
 class RecordedNotices {
 public:
-    RecordedNotices() : saved_(inspectNotices()) {
+    RecordedNotices() : saved_(viewerNotices()) {
         instance() = this;
-        inspectNotices() = {[](int code) { instance()->balloons.push_back(code); },
+        viewerNotices() = {[](int code) { instance()->balloons.push_back(code); },
                             [](DWORD code) { instance()->systemErrors.push_back(code); },
                             [] { ++instance()->sounds; }};
     }
     ~RecordedNotices() {
-        inspectNotices() = saved_;
+        viewerNotices() = saved_;
         instance() = nullptr;
     }
     RecordedNotices(const RecordedNotices&) = delete;
@@ -42,21 +42,8 @@ private:
         static RecordedNotices* current = nullptr;
         return current;
     }
-    InspectNotices saved_;
+    ViewerNotices saved_;
 };
-
-inline std::u16string clipboardText() {
-    if (!OpenClipboard(nullptr)) return u"<clipboard busy>";
-    std::u16string text = u"<no text>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const char16_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 inline void setClipboardMarker() { (void)putTextOnClipboard(nullptr, u"<marker>"); }
 

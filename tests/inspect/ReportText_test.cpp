@@ -1,4 +1,4 @@
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace zorbel {
 namespace {
 
-TEST(InspectText, PaddedDecimalPadsAfterTheSignAndNeverCuts) {
+TEST(ReportText, PaddedDecimalPadsAfterTheSignAndNeverCuts) {
     struct Case {
         std::int64_t value;
         std::size_t width;
@@ -27,7 +27,7 @@ TEST(InspectText, PaddedDecimalPadsAfterTheSignAndNeverCuts) {
     for (const Case& c : cases) EXPECT_EQ(paddedDecimal(c.value, c.width), c.text) << c.value;
 }
 
-TEST(InspectText, PaddedHexIsUpperCaseAndNeverCuts) {
+TEST(ReportText, PaddedHexIsUpperCaseAndNeverCuts) {
     struct Case {
         std::uint64_t value;
         std::size_t width;
@@ -40,27 +40,27 @@ TEST(InspectText, PaddedHexIsUpperCaseAndNeverCuts) {
     for (const Case& c : cases) EXPECT_EQ(paddedHex(c.value, c.width), c.text) << c.value;
 }
 
-TEST(InspectText, HandleNumberShowsItsBitsAtThePointerWidth) {
+TEST(ReportText, HandleNumberShowsItsBitsAtThePointerWidth) {
     EXPECT_EQ((HandleNumber{-2147478988, 32}).unsignedBits(), 0x80001234u);
     EXPECT_EQ((HandleNumber{-2147478988, 64}).unsignedBits(), 0xFFFFFFFF80001234u);
     EXPECT_EQ((HandleNumber{0xA01B2, 32}).unsignedBits(), 0xA01B2u);
 }
 
-TEST(InspectText, DecimalTexts) {
+TEST(ReportText, DecimalTexts) {
     EXPECT_EQ(decimalText(0), u"0");
     EXPECT_EQ(decimalText(-15963), u"-15963");
     EXPECT_EQ(decimalText(std::numeric_limits<std::int64_t>::min()), u"-9223372036854775808");
     EXPECT_EQ(unsignedDecimalText(std::numeric_limits<std::uint64_t>::max()), u"18446744073709551615");
 }
 
-TEST(InspectText, LineBreaksAndLineEnds) {
+TEST(ReportText, LineBreaksAndLineEnds) {
     EXPECT_EQ(singleLine(u"a\nb\r\nc"), u"a b  c");
     EXPECT_EQ(trimLineEnd(u"Not implemented.\r\n"), u"Not implemented.");
     EXPECT_EQ(trimLineEnd(u"\r\n"), u"");
     EXPECT_EQ(trimLineEnd(u"keep\r\ninside"), u"keep\r\ninside");
 }
 
-TEST(InspectText, CaseFoldingPairsCapitalsWithSmallLetters) {
+TEST(ReportText, CaseFoldingPairsCapitalsWithSmallLetters) {
     const char16_t pairs[][2] = {
         {u'A', u'a'},    {u'Z', u'z'},    {0xC0, 0xE0},   {0xDE, 0xFE},   {0x100, 0x101}, {0x139, 0x13A},
         {0x147, 0x148},  {0x14A, 0x14B},  {0x176, 0x177}, {0x178, 0xFF},  {0x179, 0x17A}, {0x17D, 0x17E},
@@ -76,7 +76,7 @@ TEST(InspectText, CaseFoldingPairsCapitalsWithSmallLetters) {
         EXPECT_EQ(foldCase(unit), unit) << int(unit);
 }
 
-TEST(InspectText, ContainsText) {
+TEST(ReportText, ContainsText) {
     EXPECT_TRUE(containsText(u"Square44x44Logo.targetsize-48_ALTFORM-unplated.png", u"48_altform", false));
     EXPECT_FALSE(containsText(u"Square44x44Logo.targetsize-48_ALTFORM-unplated.png", u"48_altform", true));
     EXPECT_TRUE(containsText(u"ÄRGER", u"ärger", false));
@@ -85,7 +85,7 @@ TEST(InspectText, ContainsText) {
     EXPECT_FALSE(containsText(u"", u"x", false));
 }
 
-TEST(InspectText, CutTextKeepsSurrogatePairsWhole) {
+TEST(ReportText, CutTextKeepsSurrogatePairsWhole) {
     EXPECT_EQ(cutText(u"Window List (418)", 11), u"Window List");
     EXPECT_EQ(cutText(u"short", 11), u"short");
     EXPECT_EQ(cutText(u"ab\U0001F600", 3), u"ab");

@@ -1,4 +1,4 @@
-#include "inspect/InspectText.h"
+#include "inspect/ReportText.h"
 
 #include <algorithm>
 

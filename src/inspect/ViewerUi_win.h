@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "app/Clipboard_win.h"
+#include "app/Handles_win.h"
 #include "app/MenuModel.h"
-#include "inspect/InspectHandles_win.h"
-#include "inspect/InspectMenus.h"
+#include "inspect/ViewerMenus.h"
 
 namespace zorbel {
 
@@ -27,9 +28,7 @@ inline constexpr COLORREF kDarkModeListText = RGB(0, 0, 0);
 
 void setControlFont(HWND control, HFONT font);
 
-// Puts text on the clipboard as CF_UNICODETEXT. False when the clipboard could not be had.
-[[nodiscard]] bool putTextOnClipboard(HWND owner, const std::u16string& text);
-// The same for a copy command: a failure is shown with the system's text.
+// Puts the text on the clipboard for a copy command; a failure is shown with the system's text.
 void copyToClipboard(HWND owner, const std::u16string& text);
 
 // A Win32 error code as a string of the system (or the fallback text), without its line end.

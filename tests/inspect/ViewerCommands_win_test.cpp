@@ -13,7 +13,7 @@
 namespace zorbel {
 namespace {
 
-TEST(InspectCommands, TrayItemsOpenTheReportAndTheTree) {
+TEST(ViewerCommands, TrayItemsOpenTheReportAndTheTree) {
     ASSERT_TRUE(test::prepareTrayProcess());
     test::WindowShape shape;
     shape.title = L"Zorbel tray command target";
