@@ -19,6 +19,8 @@ if(NOT ZORBEL_FUZZ)
     target_include_directories(zorbel_native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_options(zorbel_native_tests PRIVATE ${zorbel_warnings})
     target_link_libraries(zorbel_native_tests PRIVATE zorbel_portable GTest::gtest GTest::gtest_main)
+    # The language files are tested where they are kept, in the source tree.
+    target_compile_definitions(zorbel_native_tests PRIVATE ZORBEL_LANGUAGE_DIR="${PROJECT_SOURCE_DIR}/Language")
     include(GoogleTest)
     gtest_discover_tests(zorbel_native_tests DISCOVERY_MODE PRE_TEST
         PROPERTIES LABELS native ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
