@@ -87,6 +87,24 @@ second_start other "$E2E_TMP/other" "$E2E_EXE" "$english"
 [ "$(ls -A "$E2E_TMP/other/Language")" = lang_zzz.txt ] || e2e_fail "the Language folder was changed"
 e2e_note "a Language folder without lang_$code.txt gives English and is left as it was"
 
+# The shipped German file, found through the name Windows gives a German user's language. Wine
+# takes the language from LANG, and only for a locale that glibc has; one made here is kept in
+# the build tree, as making it takes a while.
+locales=$E2E_BUILD_DIR/locale
+if [ ! -f "$locales/de_DE.UTF-8/LC_CTYPE" ]; then
+    mkdir -p "$locales"
+    localedef -i de_DE -f UTF-8 "$locales/de_DE.UTF-8" >/dev/null 2>&1
+    [ -f "$locales/de_DE.UTF-8/LC_CTYPE" ] || e2e_fail "localedef could not make the de_DE.UTF-8 locale"
+fi
+german_code=$(LOCPATH=$locales LANG=de_DE.UTF-8 e2e_driver locale)
+[ "$german_code" = deu ] || e2e_fail "a German user's language name is \"$german_code\", not deu"
+mkdir -p "$E2E_TMP/shipped"
+cp -r "$E2E_SOURCE_DIR/Language" "$E2E_TMP/shipped/" || e2e_fail "no Language folder in the source tree"
+shipped=$(sed -n 's/^le_Num2 = \(.*\)\r$/\1/p' "$E2E_TMP/shipped/Language/lang_deu.txt")
+[ -n "$shipped" ] && [ "$shipped" != "$english" ] || e2e_fail "lang_deu.txt has no German le_Num2"
+LOCPATH=$locales LANG=de_DE.UTF-8 second_start shipped-deu "$E2E_TMP/shipped" "$E2E_EXE" "$shipped"
+e2e_note "with LANG=de_DE.UTF-8 the shipped lang_deu.txt is read: message 2 reads \"$shipped\""
+
 e2e_exit_by_menu first "$core"
 
 # run_with_settings NAME FILE: the program starts with FILE as its settings file, its tray menu
