@@ -8,7 +8,8 @@ need=(cmake ninja-build make nasm git
       wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick librsvg2-bin
       googletest libgtest-dev libgmock-dev libbenchmark-dev
       clang-14 libfuzzer-14-dev libclang-rt-14-dev dpkg-dev binutils-mingw-w64-i686
-      python3 libpng-dev zlib1g-dev libjpeg62-turbo-dev)
+      python3 libpng-dev zlib1g-dev libjpeg62-turbo-dev
+      locales)
 
 missing=()
 for p in "${need[@]}"; do
