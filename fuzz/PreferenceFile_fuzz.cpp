@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (programSize && *programSize >= 2) kept.push_back(firstRules[i]);
     }
     zorbel::saveSettings(store, kAppData, first, firstRules, fileState);
-    if (store.hasFile(path + u".tmp")) std::abort();
+    if (store.hasTemporaryFileOf(path)) std::abort();
 
     Settings second;
     for (const auto& key : zorbel::kSettingKeys) second.*key.field = -1;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <vector>
 
 #include "app/Clipboard_win.h"
 #include "app/CoreServices.h"
@@ -14,7 +15,9 @@ namespace zorbel {
 namespace {
 
 constexpr DWORD kSaveDialogueFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-constexpr std::size_t kFileNameUnits = MAX_PATH;
+// The longest path the system takes: with MAX_PATH a longer name made the dialogue fail (and
+// Wine's overflow the buffer).
+constexpr std::size_t kFileNameUnits = 32768;
 
 // The Win32 file calls, remembering the error of the first call that failed: the clean-up after
 // a failure makes calls of its own that would overwrite it.
@@ -27,14 +30,17 @@ public:
     bool exists(const std::u16string& path) override { return files_.exists(path); }
     bool isDirectory(const std::u16string& path) override { return files_.isDirectory(path); }
     bool createDirectory(const std::u16string& path) override { return record(files_.createDirectory(path)); }
-    std::unique_ptr<Writer> createForWriting(const std::u16string& path) override {
-        auto writer = files_.createForWriting(path);
-        if (!writer) {
-            record(false);
-            return nullptr;
+    NewFile createNew(const std::u16string& path) override {
+        NewFile created = files_.createNew(path);
+        // A name that is taken is not a failure: the next name is tried.
+        if (!created.writer) {
+            if (!created.nameTaken) record(false);
+            return created;
         }
-        return std::make_unique<RecordingWriter>(*this, std::move(writer));
+        return {std::make_unique<RecordingWriter>(*this, std::move(created.writer)), false};
     }
+    std::uint32_t nameNumber() override { return files_.nameNumber(); }
+    std::vector<std::u16string> fileNamesIn(const std::u16string& folder) override { return files_.fileNamesIn(folder); }
     bool replace(const std::u16string& from, const std::u16string& to) override {
         return record(files_.replace(from, to));
     }
@@ -100,21 +106,26 @@ DWORD saveImageFile(const Image& image, ImageFormat format, const std::u16string
 std::optional<ImageFileChoice> askForImageFile(ImageFormat preselected) {
     const std::u16string filter = saveDialogueFilter();
     const std::u16string defaultName = defaultImageFileName(localTimeNow());
-    wchar_t fileName[kFileNameUnits]{};
-    std::memcpy(fileName, defaultName.c_str(), (defaultName.size() + 1) * sizeof(wchar_t));
+    std::vector<wchar_t> fileName(kFileNameUnits, L'\0');
+    std::memcpy(fileName.data(), defaultName.c_str(), (defaultName.size() + 1) * sizeof(wchar_t));
 
     OPENFILENAMEW dialogue{};
     dialogue.lStructSize = sizeof(dialogue);
     dialogue.lpstrFilter = wide(filter);
     dialogue.nFilterIndex = filterIndexOfFormat(preselected);
-    dialogue.lpstrFile = fileName;
+    dialogue.lpstrFile = fileName.data();
     dialogue.nMaxFile = static_cast<DWORD>(kFileNameUnits);
     dialogue.lpstrTitle = kSaveDialogueTitle;
     dialogue.Flags = kSaveDialogueFlags;
-    if (!GetSaveFileNameW(&dialogue) || fileName[0] == L'\0') return std::nullopt;
+    if (!GetSaveFileNameW(&dialogue)) {
+        // A dialogue that failed is no cancel: the user is told that nothing was saved.
+        if (const DWORD error = CommDlgExtendedError(); error != 0) core::reportSystemError(error);
+        return std::nullopt;
+    }
+    if (fileName[0] == L'\0') return std::nullopt;
     const std::optional<ImageFormat> chosen = formatOfFilterIndex(dialogue.nFilterIndex);
     if (!chosen) return std::nullopt;
-    return ImageFileChoice{imageFileTarget(fromWide(fileName), *chosen), *chosen};
+    return ImageFileChoice{imageFileTarget(fromWide(fileName.data()), *chosen), *chosen};
 }
 
 bool outputImage(const Image& image) {

@@ -28,7 +28,8 @@ struct ImageFileChoice {
     ImageFormat format;
 };
 
-// Shows the save dialogue with the type preselected; nothing when it was cancelled.
+// Shows the save dialogue with the type preselected; nothing when it was cancelled, or when it
+// failed (that is reported).
 std::optional<ImageFileChoice> askForImageFile(ImageFormat preselected);
 
 // Dialogue title, for finding the dialogue from outside.

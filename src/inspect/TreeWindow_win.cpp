@@ -19,6 +19,7 @@
 #include "inspect/ViewerUi_win.h"
 #include "inspect/WindowList_win.h"
 #include "inspect/WindowQueries_win.h"
+#include "settings/FileStore_win.h"
 #include "settings/StringTable.h"
 
 namespace zorbel {
@@ -30,7 +31,7 @@ constexpr int kClientWidth = 800; // at 96 DPI
 constexpr int kClientHeight = 400;
 constexpr int kTreeControlId = 100;
 constexpr int kItemTextCapacity = 1024; // every item text is far shorter
-constexpr DWORD kSaveNameCapacity = 4096;
+constexpr DWORD kSaveNameCapacity = 32768; // the longest path the system takes
 
 SearchState searchState; // kept while the program runs
 
@@ -357,18 +358,19 @@ void TreeWindow::saveAs() {
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = kSaveNameCapacity;
     dialog.lpstrTitle = L"Save as...";
+    // The dialogue adds ".txt" to a name typed without an extension, and asks before replacing the
+    // file it returns: so that file, and no other, is written. The program's working directory
+    // stays where it was.
     dialog.lpstrDefExt = L"txt";
-    // The program's working directory stays where it was; an existing file is only replaced when
-    // the user agrees.
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameW(&dialog) || name[0] == L'\0') return;
-
-    const std::u16string path = textFileName(fromWide(name.data()));
-    const UniqueFile file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return;
-    const std::string bytes = utf8FileBytes(text);
-    DWORD written = 0;
-    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (!GetSaveFileNameW(&dialog)) {
+        // A dialogue that failed is not a cancel: the user chose a name and nothing was saved.
+        if (const DWORD error = CommDlgExtendedError(); error != 0) viewerNotices().systemError(error);
+        return;
+    }
+    if (name[0] == L'\0') return;
+    Win32FileStore files;
+    (void)writeFileAtomically(files, fromWide(name.data()), utf8FileBytes(text));
 }
 
 void TreeWindow::selectAndReveal(const TreeSnapshot& snapshot, std::size_t index) {

@@ -96,18 +96,6 @@ std::u16string treeWindowTitle(std::u16string_view currentTitle, std::size_t ite
     return cutText(currentTitle, kTitleBase) + u" (" + unsignedDecimalText(below) + u")";
 }
 
-std::u16string textFileName(std::u16string_view chosen) {
-    const std::size_t nameStart = chosen.find_last_of(u"\\/") == std::u16string_view::npos ? 0 : chosen.find_last_of(u"\\/") + 1;
-    const std::size_t dot = chosen.rfind(u'.');
-    if (dot != std::u16string_view::npos && dot >= nameStart) {
-        const std::u16string_view extension = chosen.substr(dot + 1);
-        if (extension.size() == 3 && foldCase(extension[0]) == u't' && foldCase(extension[1]) == u'x' &&
-            foldCase(extension[2]) == u't')
-            return std::u16string(chosen);
-    }
-    return std::u16string(chosen) + u".txt";
-}
-
 std::u16string timestampFileName(int year, int month, int day, int hour, int minute, int second) {
     return paddedDecimal(year, 4) + u"." + twoDigits(month) + u"." + twoDigits(day) + u"-" + twoDigits(hour) + u"." +
            twoDigits(minute) + u"." + twoDigits(second);

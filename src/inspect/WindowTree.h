@@ -65,9 +65,6 @@ private:
 // is cut back to "Window List"), then " (" + the number of items below the root + ")".
 std::u16string treeWindowTitle(std::u16string_view currentTitle, std::size_t itemCount);
 
-// The name Save As writes: kept when its extension is "txt" in any letter case, else with ".txt"
-// added behind whatever it ends in.
-std::u16string textFileName(std::u16string_view chosen);
 // "2024.03.07-14.05.09": the default file name, from the local time.
 std::u16string timestampFileName(int year, int month, int day, int hour, int minute, int second);
 // The file's bytes: the UTF-8 byte-order mark, then the text in UTF-8.

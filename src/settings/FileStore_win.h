@@ -17,7 +17,9 @@ public:
     bool exists(const std::u16string& path) override;
     bool isDirectory(const std::u16string& path) override;
     bool createDirectory(const std::u16string& path) override;
-    std::unique_ptr<Writer> createForWriting(const std::u16string& path) override;
+    NewFile createNew(const std::u16string& path) override;
+    std::uint32_t nameNumber() override;
+    std::vector<std::u16string> fileNamesIn(const std::u16string& folder) override;
     bool replace(const std::u16string& from, const std::u16string& to) override;
     bool remove(const std::u16string& path) override;
 };

@@ -107,6 +107,12 @@ void writeTo(PreferenceFile& file, FileStore& store, const Settings& settings, c
     }
 }
 
+// A save killed midway leaves its temporary file behind; the next save clears such files away
+// (only those: the folder may hold files of the user's).
+void removeLeftovers(FileStore& store, std::u16string_view appData) {
+    removeLeftoverTemporaryFiles(store, withoutTrailingSeparators(settingsFolder(appData)), kFileName);
+}
+
 } // namespace
 
 Settings& currentSettings() {
@@ -146,6 +152,7 @@ void syncSettings(FileStore& store, std::u16string_view appData, SettingsMode mo
     // defaults in memory just the same: once it unlocks, a save would write them over it.
     if (mode == SettingsMode::Load && opening == SettingsFileOpening::Unopenable) fileState.keepFile = true;
     if (mode == SettingsMode::Save || firstRun) {
+        removeLeftovers(store, appData);
         writeTo(file, store, settings, rules);
     } else {
         readFrom(file, settings, rules);
@@ -164,6 +171,7 @@ void saveSettings(FileStore& store, std::u16string_view appData, const Settings&
     PreferenceFile file(store);
     (void)openSettingsFile(store, appData, file);
     if (file.isIncomplete()) fileState.keepFile = true;
+    removeLeftovers(store, appData);
     writeTo(file, store, settings, rules);
     (void)file.close();
 }

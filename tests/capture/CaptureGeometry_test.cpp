@@ -15,12 +15,16 @@ TEST(CaptureGeometryTest, OnlyTwoByTwoAndLargerCanBeCopied) {
 }
 
 TEST(CaptureGeometryTest, HostLiesBeyondTheVirtualScreen) {
-    EXPECT_EQ(thumbnailHostPosition(1280, 800), (CapturePoint{1290, 810}));
-    // A monitor left of the primary one: the virtual screen runs from -1920 to 1280, and the size
-    // alone still points past its right edge.
-    const CapturePoint host = thumbnailHostPosition(3200, 1080);
-    EXPECT_GT(host.x, 1280);
-    EXPECT_EQ(host, (CapturePoint{3210, 1090}));
+    // The virtual screen always holds the primary monitor's origin; other monitors stretch it
+    // left, up, right or down.
+    const struct {
+        std::int32_t left, top, width, height;
+    } screens[] = {{0, 0, 1280, 800}, {-1920, 0, 3200, 1080}, {0, -1440, 2560, 2880}, {-3840, -2160, 7680, 4320}, {0, 0, 1, 1}};
+    for (const auto& s : screens) {
+        const CapturePoint host = thumbnailHostPosition(s.width, s.height);
+        EXPECT_GE(host.x, s.left + s.width) << s.left << "," << s.top;
+        EXPECT_GE(host.y, s.top + s.height) << s.left << "," << s.top;
+    }
 }
 
 TEST(CaptureGeometryTest, ThumbnailSizeIsScaledFromMonitorToWindowDpi) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "settings/MemoryFileStore.h"
 
 namespace zorbel {
@@ -46,11 +48,25 @@ TEST(ImageOutputPlanTest, DefaultNameIsTheLocalTimeWithLeadingZeros) {
     for (const Case& c : cases) EXPECT_EQ(defaultImageFileName(c.time), c.name);
 }
 
-TEST(ImageOutputPlanTest, FilterListPairsEndWithADoubleZero) {
+// The dialogue counts filter pairs from 1 up to the empty string that ends the list: each file
+// type's index must land on its own pattern.
+TEST(ImageOutputPlanTest, EachFilterIndexNamesItsTypesPattern) {
     const std::u16string filter = saveDialogueFilter();
-    const std::u16string expected(u"PNG Format\0*.png\0BMP Format\0*.bmp\0JPG Format\0*.jpg\0\0", 52);
-    EXPECT_EQ(filter, expected);
-    EXPECT_EQ(filter.substr(filter.size() - 2), std::u16string(2, u'\0'));
+    std::vector<std::u16string> parts;
+    for (std::size_t start = 0; start < filter.size();) {
+        const std::size_t end = filter.find(u'\0', start);
+        ASSERT_NE(end, std::u16string::npos) << "a part is not ended by a zero";
+        if (end == start) break; // the empty string ends the list
+        parts.push_back(filter.substr(start, end - start));
+        start = end + 1;
+    }
+    ASSERT_EQ(parts.size(), 6u);
+    for (const ImageFormat format : {ImageFormat::Png, ImageFormat::Bmp, ImageFormat::Jpg}) {
+        const std::uint32_t index = filterIndexOfFormat(format);
+        ASSERT_GE(index, 1u);
+        ASSERT_LE(index * 2, parts.size());
+        EXPECT_EQ(parts[index * 2 - 1], u"*" + std::u16string(imageFormatExtension(format)));
+    }
 }
 
 TEST(ImageOutputPlanTest, FileTypesAndTheirFilterIndexes) {
@@ -104,7 +120,6 @@ Image smallImage() {
 
 constexpr char16_t kFolder[] = u"C:\\shots";
 constexpr char16_t kTarget[] = u"C:\\shots\\a.png";
-constexpr char16_t kTemporary[] = u"C:\\shots\\a.png.tmp";
 
 TEST(ImageOutputPlanTest, WrittenFileHoldsTheEncodedImageInEveryFormat) {
     for (ImageFormat format : {ImageFormat::Png, ImageFormat::Bmp, ImageFormat::Jpg}) {
@@ -113,7 +128,7 @@ TEST(ImageOutputPlanTest, WrittenFileHoldsTheEncodedImageInEveryFormat) {
         store.files[kTarget] = "an older picture";
         EXPECT_EQ(writeImageFile(store, kTarget, format, smallImage()), ImageWriteResult::Written);
         EXPECT_EQ(store.files[kTarget], encodeImage(format, smallImage()).value()) << static_cast<int>(format);
-        EXPECT_FALSE(store.hasFile(kTemporary));
+        EXPECT_EQ(store.files.size(), 1u) << "a file besides the target is left";
     }
 }
 
@@ -139,7 +154,7 @@ TEST(ImageOutputPlanTest, AFailureAtAnyStepOfTheWriteLeavesNoPartialFile) {
         EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Bmp, smallImage()), ImageWriteResult::WritingFailed)
             << failAt;
         EXPECT_EQ(store.files[kTarget], "an older picture") << failAt;
-        EXPECT_FALSE(store.hasFile(kTemporary)) << failAt;
+        EXPECT_EQ(store.files.size(), 1u) << failAt;
     }
     // A folder that does not exist.
     test::MemoryFileStore store;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "CaptureTestSupport.h"
 #include "WinTestSupport.h"
@@ -103,6 +105,18 @@ TEST_F(ImageOutputTest, InvalidImageIsRefused) {
 
 // ---- Files -----------------------------------------------------------------------------------
 
+std::vector<std::wstring> fileNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (find)
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        } while (FindNextFileW(find.get(), &found));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 TEST_F(ImageOutputTest, FilesOfEveryTypeAreWrittenWhole) {
     test::TempFolder folder;
     const Image image = test::patternImage(31, 17);
@@ -120,8 +134,24 @@ TEST_F(ImageOutputTest, FilesOfEveryTypeAreWrittenWhole) {
         ASSERT_TRUE(bytes);
         EXPECT_EQ(*bytes, encodeImage(c.format, image).value());
         EXPECT_EQ(bytes->rfind(c.magic, 0), 0u);
-        EXPECT_FALSE(test::fileExists(path + L".tmp"));
     }
+    EXPECT_EQ(fileNames(folder.path()).size(), 3u) << "a temporary file is left";
+}
+
+TEST_F(ImageOutputTest, FilesOfTheUsersBesideTheTargetAreLeftAlone) {
+    test::TempFolder folder;
+    const Image image = test::patternImage(6, 6);
+    ASSERT_TRUE(test::writeBytes(folder.file(L"a.png.tmp"), "the user's"));
+    ASSERT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(folder.file(L"a.png"))), 0u);
+    EXPECT_EQ(test::readBytes(folder.file(L"a.png.tmp")), "the user's");
+    EXPECT_EQ(test::readBytes(folder.file(L"a.png")), encodeImage(ImageFormat::Png, image).value());
+    EXPECT_EQ(fileNames(folder.path()), (std::vector<std::wstring>{L"a.png", L"a.png.tmp"}));
+
+    // A name as long as a name may be: the temporary file's must be no longer.
+    const std::wstring longest = std::wstring(251, L'n') + L".png";
+    ASSERT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(folder.file(longest))), 0u);
+    EXPECT_TRUE(test::fileExists(folder.file(longest)));
+    EXPECT_EQ(fileNames(folder.path()).size(), 3u);
 }
 
 TEST_F(ImageOutputTest, UnwritableTargetsAreReportedAndLeaveNothing) {
@@ -137,7 +167,7 @@ TEST_F(ImageOutputTest, UnwritableTargetsAreReportedAndLeaveNothing) {
     const std::wstring occupied = folder.file(L"taken.png");
     ASSERT_TRUE(CreateDirectoryW(occupied.c_str(), nullptr));
     EXPECT_NE(saveImageFile(image, ImageFormat::Png, test::u16(occupied)), 0u);
-    EXPECT_FALSE(test::fileExists(occupied + L".tmp"));
+    EXPECT_TRUE(fileNames(folder.path()).empty()) << "a temporary file is left";
     EXPECT_TRUE(GetFileAttributesW(occupied.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
     Image broken = image;

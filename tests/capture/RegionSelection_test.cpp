@@ -112,19 +112,6 @@ TEST(RegionSelectionTest, MarksFollowTheMouseAnchorAndDrag) {
     EXPECT_EQ(selection.marks(), OverlayMarks{});
 }
 
-TEST(RegionSelectionTest, ToggledFiguresAreTheDifference) {
-    const OverlayMarks a{CapturePoint{1, 1}, std::nullopt, std::nullopt};
-    const OverlayMarks b{CapturePoint{2, 2}, CapturePoint{1, 1}, CaptureRect{1, 1, 3, 3}};
-    using K = OverlayFigure::Kind;
-    EXPECT_TRUE(figuresToToggle(a, a).empty());
-    EXPECT_EQ(figuresToToggle(a, b), (std::vector<OverlayFigure>{{K::Crosshair, {1, 1}, {}},
-                                                                 {K::Crosshair, {2, 2}, {}},
-                                                                 {K::Crosshair, {1, 1}, {}},
-                                                                 {K::Rectangle, {}, {1, 1, 3, 3}}}));
-    EXPECT_EQ(figuresOf(b), figuresToToggle(OverlayMarks{}, b));
-    EXPECT_EQ(figuresOf(b).size(), 3u);
-}
-
 // Whatever happens, drawing the toggled figures keeps the overlay showing exactly the marks: a
 // figure drawn twice is gone, so what counts is whether each one was drawn an odd number of times.
 TEST(RegionSelectionTest, IncrementalDrawingNeverLeavesStaleFigures) {

@@ -108,6 +108,73 @@ e2e_start() {
 
 e2e_running() { [ ! -f "$E2E_TMP/$1.rc" ]; }
 
+# e2e_spawn NAME EXE [ARGS...]: starts a Windows program in the background, its output in
+# $E2E_TMP/NAME.out, and leaves the Unix pid of the Windows process itself in E2E_SPAWNED.
+# `wine` is a shell function here: after `wine EXE &`, $! is the subshell that runs it, and a
+# kill of that misses the program, which runs on. So the subshell execs the loader, which keeps
+# its pid while it becomes the program; the pid is checked before it is handed out.
+E2E_SPAWNED=""
+e2e_spawn() {
+    local name=$1 exe=$2 i
+    shift 2
+    (
+        if [ "$ZORBEL_WINE_ARCH" = x86_64 ]; then
+            export WINELOADER=$ZORBEL_WINE64_LOADER
+            exec "$ZORBEL_WINE64_LOADER" "$exe" "$@"
+        fi
+        exec "$ZORBEL_WINE32_LOADER" "$exe" "$@"
+    ) </dev/null >"$E2E_TMP/$name.out" 2>&1 &
+    E2E_SPAWNED=$!
+    E2E_PIDS+=("$E2E_SPAWNED")
+    for ((i = 0; i < 200; i++)); do
+        e2e_names_program "$E2E_SPAWNED" "$exe" && return 0
+        # A program that ended at once has nothing left to kill.
+        [ "$(e2e_process_state "$E2E_SPAWNED")" = Z ] && return 0
+        sleep 0.01
+    done
+    e2e_fail "process $E2E_SPAWNED is not $exe after 2 s: $(tr '\0' ' ' <"/proc/$E2E_SPAWNED/cmdline" 2>/dev/null)"
+}
+
+# e2e_process_state PID: the state letter of /proc/PID/stat (R, S, Z, ...), empty when gone.
+e2e_process_state() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+    stat=${stat##*) }
+    echo "${stat%% *}"
+}
+
+# e2e_names_program PID EXE: whether PID runs EXE (its command line names the file) in this
+# test's prefix (its environment has our WINEPREFIX).
+e2e_names_program() {
+    local pid=$1 base
+    base=$(basename "$2")
+    tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | grep -qF -- "$base" || return 1
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF -- "WINEPREFIX=$WINEPREFIX"
+}
+
+# e2e_program_pids EXE: the pids of every live process that runs EXE in this test's prefix.
+e2e_program_pids() {
+    local file pid
+    # One grep over every command line: a loop of readers per process would cost seconds.
+    for file in $(grep -lasF -- "$(basename "$1")" /proc/[0-9]*/cmdline); do
+        pid=${file#/proc/}
+        pid=${pid%/cmdline}
+        [ "$(e2e_process_state "$pid")" = Z ] && continue
+        e2e_names_program "$pid" "$1" && echo "$pid"
+    done
+    return 0
+}
+
+# e2e_kill PID EXE: kills the Windows process PID (of e2e_spawn) with SIGKILL, reaps it and
+# fails when it, or any other process running EXE in this prefix, still lives.
+e2e_kill() {
+    local pid=$1 exe=$2 left
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    left=$(e2e_program_pids "$exe")
+    [ -z "$left" ] || e2e_fail "$(basename "$exe") still runs after kill -9 $pid: process $left"
+}
+
 # e2e_wait_exit NAME SECONDS: prints the exit status; fails when the process is still running.
 e2e_wait_exit() {
     local name=$1 seconds=$2 i

@@ -7,9 +7,8 @@ e2e_begin win10
 title="Zorbel monitored window"
 # host_window: a window of another program, kept open in the background.
 host_window() {
-    wine "$E2E_DRIVER" host-window "$title" 300 200 360 240 </dev/null >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    host_pid=$!
+    e2e_spawn host "$E2E_DRIVER" host-window "$title" 300 200 360 240
+    host_pid=$E2E_SPAWNED
 }
 
 # The window's facts, as the program will see them, from a first showing of it.
@@ -17,9 +16,9 @@ host_window
 target=$(e2e_driver find-window "$title" 10000) || e2e_fail "the window to monitor did not appear"
 mapfile -t facts < <(e2e_driver window-facts "$target")
 [ "${#facts[@]}" -eq 4 ] || e2e_fail "cannot read the facts of $target: ${facts[*]}"
-kill "$host_pid" 2>/dev/null
-wait "$host_pid" 2>/dev/null
+e2e_kill "$host_pid" "$E2E_DRIVER"
 for ((i = 0; i < 50; i++)); do e2e_driver find-window "$title" 0 >/dev/null || break; sleep 0.1; done
+e2e_driver find-window "$title" 0 >/dev/null && e2e_fail "the window outlived its program"
 e2e_note "rule: class ${facts[0]}, style ${facts[1]}, extended style ${facts[2]}, program ${facts[3]}"
 
 settings=$(e2e_settings_file)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Kills a program that saves the settings file in a tight loop, at random moments, again and
 # again: after every kill the file must be whole (one complete save, never a cut or mixed one).
+# Each kill must end the Windows process itself; a writer that lived on would race the next one.
 #   ZORBEL_SAVEKILL_ROUNDS   number of kills (default 100)
 #   ZORBEL_SAVETRIAL         the saving program (default: savetrial_win.exe of the build)
 source "$(dirname "$0")/lib.sh"
@@ -79,18 +80,23 @@ init=$(wine "$trial" init "$winfolder" | tr -d '\r')
 [ "$init" = "check ok 0" ] || e2e_fail "the first save is not whole: $init"
 python3 "$E2E_TMP/check.py" "$file" || e2e_fail "the checker rejects a save that nobody interrupted"
 
+# The temporary files of the settings saves, by their exact pattern, one name a line.
+temporaries() {
+    find "$folder/Zorbel!" -maxdepth 1 -type f -regextype posix-extended \
+        -regex '.*/Zorbel!\.ini\.[0-9a-f]{8}\.tmp' -printf '%f\n' | sort
+}
+
 damaged=0
 interrupted=0
 reloaded=0
 last_save=0
 mkdir -p "$E2E_TMP/damaged"
 for ((round = 1; round <= rounds; round++)); do
-    wine "$trial" run "$winfolder" >"$E2E_TMP/run.out" 2>&1 &
-    pid=$!
+    before=$(temporaries)
+    e2e_spawn run "$trial" run "$winfolder"
     # Start-up takes about 0.1 s; the rest of the delay is spent saving.
     sleep "0.$((150 + RANDOM % 450))"
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    e2e_kill "$E2E_SPAWNED" "$trial"
     # The trial's own start checked what the previous kill left, with the program's loader.
     out=$(tr -d '\r' <"$E2E_TMP/run.out")
     case $out in
@@ -99,7 +105,9 @@ for ((round = 1; round <= rounds; round++)); do
             damaged=$((damaged + 1))
             echo "round $((round - 1)): the program's loader says: ${out#check failed: }" >&2 ;;
     esac
-    [ -e "$file.tmp" ] && interrupted=$((interrupted + 1))
+    # Temporary names are new with every save: one that was not there before this round is a
+    # save of this very process that the kill cut short.
+    [ -n "$(comm -13 <(echo "$before") <(temporaries))" ] && interrupted=$((interrupted + 1))
     if ! reason=$(python3 "$E2E_TMP/check.py" "$file"); then
         damaged=$((damaged + 1))
         echo "round $round: the file is damaged: $reason" >&2
@@ -113,9 +121,15 @@ case $final in
     "check ok "*) last_save=${final#check ok } ;;
     *) damaged=$((damaged + 1)); echo "after the last kill the program's loader says: $final" >&2 ;;
 esac
+# The next save clears what the kills left, and nothing else.
+touch "$folder/Zorbel!/Zorbel!.ini.tmp"
+wine "$trial" init "$winfolder" >/dev/null
+left=$(temporaries)
+[ -z "$left" ] || e2e_fail "a save left the temporary files of earlier saves: $left"
+[ -e "$folder/Zorbel!/Zorbel!.ini.tmp" ] || e2e_fail "a save removed a file that is not its own"
 
 echo "kills: $rounds; damaged files: $damaged ($((damaged * 100 / rounds))%);" \
-    "kills that interrupted a save (temporary file left): $interrupted;" \
+    "kills that interrupted a save (its temporary file left): $interrupted;" \
     "files reloaded by the program's loader: $((reloaded + 1)); saves made: $last_save"
 [ "$damaged" -eq 0 ] || e2e_fail "$damaged of $rounds kills left a damaged settings file"
 [ "$last_save" -ge $((rounds * 10)) ] || e2e_fail "only $last_save saves in $rounds rounds: the kills did not land in a saving loop"

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "ViewerTestSupport.h"
 #include "app/ToolWindow_win.h"
@@ -299,39 +301,57 @@ BOOL CALLBACK findEdit(HWND window, LPARAM found) noexcept {
     return FALSE;
 }
 
-// Fills and confirms the save dialog from another thread while the tree window's thread runs it.
+// Fills and confirms the save dialog from another thread while the tree window's thread runs it,
+// and answers Yes to a question about replacing a file (Wine's does not name the file).
 class SaveDialogAnswer {
 public:
     explicit SaveDialogAnswer(std::wstring name) : name_(std::move(name)) {
         thread_ = std::thread([this] { answer(); });
     }
-    ~SaveDialogAnswer() { thread_.join(); }
+    ~SaveDialogAnswer() { finish(); }
+    void finish() {
+        if (thread_.joinable()) thread_.join();
+    }
     bool answered() const { return answered_; }
+    bool asked() const { return asked_; } // after finish()
 
 private:
     void answer() {
         const ULONGLONG end = GetTickCount64() + 10000;
-        while (GetTickCount64() < end) {
-            HWND dialog = FindWindowW(L"#32770", L"Save as...");
-            if (dialog) {
+        HWND dialog = nullptr;
+        while (!dialog && GetTickCount64() < end) {
+            dialog = FindWindowW(L"#32770", L"Save as...");
+            if (!dialog) Sleep(50);
+        }
+        if (!dialog) return;
+        Sleep(200);
+        if (name_.empty()) {
+            PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+            answered_ = true;
+            return;
+        }
+        // The name field: an edit control, inside the file-name combo box when there is one.
+        HWND field = GetDlgItem(dialog, 0x47c);
+        if (!field) field = GetDlgItem(dialog, 0x480);
+        EnumChildWindows(field, findEdit, reinterpret_cast<LPARAM>(&field));
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name_.c_str()));
+        PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+        answered_ = true;
+        // A question box is a dialog owned by the save dialog.
+        while (IsWindow(dialog) && GetTickCount64() < end) {
+            HWND box = nullptr;
+            while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
+                if (GetWindow(box, GW_OWNER) != dialog) continue;
+                asked_ = true;
+                PostMessageW(box, WM_COMMAND, IDYES, 0);
                 Sleep(200);
-                if (name_.empty()) {
-                    PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-                } else {
-                    // The name field: an edit control, inside the file-name combo box when there is one.
-                    HWND field = GetDlgItem(dialog, 0x47c);
-                    if (!field) field = GetDlgItem(dialog, 0x480);
-                    EnumChildWindows(field, findEdit, reinterpret_cast<LPARAM>(&field));
-                    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name_.c_str()));
-                    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-                }
-                answered_ = true;
-                return;
+                break;
             }
-            Sleep(50);
+            Sleep(20);
         }
     }
     std::wstring name_;
+    bool asked_ = false;
     std::atomic<bool> answered_{false};
     std::thread thread_;
 };
@@ -339,23 +359,30 @@ private:
 TEST_F(TreeWindowTest, SaveAsWritesTheTreeAsUtf8) {
     test::TempFolder folder;
     const std::string expected = "\xEF\xBB\xBF" + utf16ToUtf8(copyAllOf(readTree()));
+    ASSERT_TRUE(test::writeBytes(folder.file(L"notes2.log"), "the user's own"));
+    // The dialog asks about the name it returns, when that file exists: that file is written.
     struct Case {
         std::wstring typed;
         std::wstring written;
+        bool asked;
     } cases[] = {
-        {L"tree", L"tree.txt"},
-        {L"tree.log", L"tree.log.txt"},
-        {L"Other.TXT", L"Other.TXT"},
+        {L"tree", L"tree.txt", false},
+        {L"tree.log", L"tree.log", false},
+        {L"Other.TXT", L"Other.TXT", false},
+        {L"notes2.log", L"notes2.log", true},
     };
     for (const Case& c : cases) {
+        const std::string name(c.written.begin(), c.written.end());
         {
             SaveDialogAnswer answer(folder.file(c.typed));
             command(ViewerCommand::TreeSaveAs);
+            answer.finish();
             EXPECT_TRUE(answer.answered());
+            EXPECT_EQ(answer.asked(), c.asked) << name;
         }
         const auto bytes = test::readBytes(folder.file(c.written));
-        ASSERT_TRUE(bytes) << std::string(c.written.begin(), c.written.end());
-        EXPECT_EQ(*bytes, expected);
+        ASSERT_TRUE(bytes) << name;
+        EXPECT_EQ(*bytes, expected) << name;
         EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
     }
     {
@@ -363,13 +390,14 @@ TEST_F(TreeWindowTest, SaveAsWritesTheTreeAsUtf8) {
         command(ViewerCommand::TreeSaveAs);
     }
     WIN32_FIND_DATAW found{};
-    int files = 0;
+    std::vector<std::wstring> files;
     UniqueFind search(FindFirstFileW((folder.path() + L"\\*").c_str(), &found));
     if (search)
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++files;
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(found.cFileName);
         } while (FindNextFileW(search.get(), &found));
-    EXPECT_EQ(files, 3);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::wstring>{L"Other.TXT", L"notes2.log", L"tree.log", L"tree.txt"}));
 }
 
 TEST_F(TreeWindowTest, ExpandAllExpandSelectedAndSort) {

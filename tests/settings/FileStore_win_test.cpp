@@ -184,19 +184,29 @@ TEST_F(FileStoreTest, CreateDirectoryMakesOneLevel) {
 
 // ---- Writing -----------------------------------------------------------------------------------
 
-TEST_F(FileStoreTest, WriterCreatesAndTruncates) {
-    const std::wstring path = make(L"out.ini", "a much longer old content than the new one");
-    auto writer = store.createForWriting(u16(path));
-    ASSERT_NE(writer, nullptr);
-    EXPECT_TRUE(writer->write("new"));
-    EXPECT_TRUE(writer->write(std::string_view("\0x", 2)));
-    EXPECT_TRUE(writer->flush());
-    EXPECT_TRUE(writer->close());
-    EXPECT_EQ(test::readBytes(path), std::string("new\0x", 5));
-    EXPECT_FALSE(writer->close()) << "closed once";
-    EXPECT_FALSE(writer->write("more"));
+TEST_F(FileStoreTest, CreateNewNeverOpensAnExistingFile) {
+    const std::wstring path = make(L"out.ini", "the user's");
+    FileStore::NewFile taken = store.createNew(u16(path));
+    EXPECT_EQ(taken.writer, nullptr);
+    EXPECT_TRUE(taken.nameTaken);
+    EXPECT_EQ(test::readBytes(path), "the user's");
+    EXPECT_TRUE(store.createNew(u16(folder.path())).nameTaken) << "a folder of that name";
 
-    EXPECT_EQ(store.createForWriting(u16(folder.file(L"missing\\out.ini"))), nullptr);
+    const std::wstring fresh = folder.file(L"fresh.ini");
+    FileStore::NewFile created = store.createNew(u16(fresh));
+    ASSERT_NE(created.writer, nullptr);
+    EXPECT_TRUE(created.writer->write("new"));
+    EXPECT_TRUE(created.writer->write(std::string_view("\0x", 2)));
+    EXPECT_TRUE(created.writer->flush());
+    EXPECT_TRUE(created.writer->close());
+    EXPECT_EQ(test::readBytes(fresh), std::string("new\0x", 5));
+    EXPECT_FALSE(created.writer->close()) << "closed once";
+    EXPECT_FALSE(created.writer->write("more"));
+
+    FileStore::NewFile missing = store.createNew(u16(folder.file(L"missing\\out.ini")));
+    EXPECT_EQ(missing.writer, nullptr);
+    EXPECT_FALSE(missing.nameTaken);
+    EXPECT_EQ(store.fileNamesIn(u16(folder.path())).size(), 2u);
 }
 
 TEST_F(FileStoreTest, ReplaceAndRemove) {

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "settings/FileStore.h"
 
@@ -28,13 +29,26 @@ public:
     std::set<std::u16string> directories;
     std::map<std::u16string, Limit> limits;
 
-    // Mutating calls are createForWriting, write, flush, close and replace. createDirectory and
+    // Mutating calls are createNew, write, flush, close and replace. createDirectory and
     // remove are not counted, so that the clean-up after an injected fault always runs.
     std::size_t mutatingCalls = 0;
     std::size_t failAtCall = 0; // 1-based; 0 = never fail
     std::map<std::u16string, std::size_t> sizeQueries; // fileSize calls by path
+    // What nameNumber returns, in turn; after the last one it counts up from it.
+    std::vector<std::uint32_t> nameNumbers;
 
     bool hasFile(const std::u16string& path) const { return files.count(path) != 0; }
+    // Whether a temporary file of a save of path is there, whatever its number.
+    bool hasTemporaryFileOf(const std::u16string& path) const {
+        const std::size_t nameStart = path.find_last_of(u'\\') + 1; // 0 without a folder
+        for (const auto& [file, bytes] : files) {
+            if (file.size() > nameStart && file.compare(0, nameStart, path, 0, nameStart) == 0 &&
+                file.find(u'\\', nameStart) == std::u16string::npos &&
+                isTemporaryFileNameOf(std::u16string_view(file).substr(nameStart), std::u16string_view(path).substr(nameStart)))
+                return true;
+        }
+        return false;
+    }
 
     FileAccess readAll(const std::u16string& path, std::string& bytes) override {
         bytes.clear();
@@ -62,14 +76,32 @@ public:
         return true;
     }
 
-    std::unique_ptr<Writer> createForWriting(const std::u16string& path) override {
-        if (injectFault() || isDirectory(path) || !parentExists(path) || isProtected(path) ||
-            openForWriting_.count(path) != 0) {
-            return nullptr;
-        }
+    NewFile createNew(const std::u16string& path) override {
+        if (injectFault() || !parentExists(path)) return {};
+        if (exists(path)) return {nullptr, true};
         files[path].clear();
         openForWriting_.insert(path);
-        return std::make_unique<MemoryWriter>(*this, path);
+        return {std::make_unique<MemoryWriter>(*this, path), false};
+    }
+
+    std::uint32_t nameNumber() override {
+        if (nameNumbers.empty()) nameNumbers.push_back(0x1000);
+        const std::uint32_t number = nameNumbers.front();
+        if (nameNumbers.size() > 1)
+            nameNumbers.erase(nameNumbers.begin());
+        else
+            nameNumbers.front() = number + 1;
+        return number;
+    }
+
+    std::vector<std::u16string> fileNamesIn(const std::u16string& folder) override {
+        std::vector<std::u16string> names;
+        for (const auto& [path, bytes] : files) {
+            if (path.size() > folder.size() + 1 && path.starts_with(folder) && path[folder.size()] == u'\\' &&
+                path.find(u'\\', folder.size() + 1) == std::u16string::npos)
+                names.push_back(path.substr(folder.size() + 1));
+        }
+        return names;
     }
 
     bool replace(const std::u16string& from, const std::u16string& to) override {

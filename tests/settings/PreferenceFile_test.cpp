@@ -320,7 +320,7 @@ TEST_F(PreferenceFileTest, CloseReportsAFailedWrite) {
     store.failAtCall = 2; // the write of the temporary file
     EXPECT_FALSE(file.close());
     EXPECT_EQ(store.files[path], "k=1");
-    EXPECT_FALSE(store.hasFile(path + u".tmp"));
+    EXPECT_FALSE(store.hasTemporaryFileOf(path));
 }
 
 } // namespace

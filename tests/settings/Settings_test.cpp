@@ -2,6 +2,7 @@
 #include "settings/DefaultSettingsFile.h"
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -76,7 +77,26 @@ TEST_F(SettingsFileTest, FirstRunCreatesFolderAndFileWithEveryDefault) {
     EXPECT_TRUE(store.isDirectory(folder));
     EXPECT_EQ(store.files[path], std::string(kMark) + std::string(kDefaultGlobalGroup));
     EXPECT_EQ(settings, Settings{});
-    EXPECT_EQ(store.files.count(path + u".tmp"), 0u);
+    EXPECT_FALSE(store.hasTemporaryFileOf(path));
+}
+
+TEST_F(SettingsFileTest, SaveClearsLeftoverTemporaryFilesAndNothingElse) {
+    const std::map<std::u16string, std::string> kept = {
+        {folder + u"\\Zorbel!.ini.tmp", "the user's"},
+        {folder + u"\\Zorbel!.ini.0000abcd.tmp.txt", "the user's"},
+        {folder + u"\\notes.txt", "the user's"},
+        {appData + u"\\Zorbel!.ini.0000abcd.tmp", "another folder's"},
+    };
+    for (const auto& [file, bytes] : kept) store.files[file] = bytes;
+    const std::u16string leftover = folder + u"\\Zorbel!.ini.0000abcd.tmp";
+    store.files[leftover] = "a save cut short";
+    // A load writes nothing and so removes nothing: it may be a second instance's, started while
+    // the first one saves.
+    loadFrom(std::string(kMark) + std::string(kDefaultGlobalGroup));
+    EXPECT_TRUE(store.hasFile(leftover));
+    save();
+    EXPECT_FALSE(store.hasFile(leftover));
+    for (const auto& [file, bytes] : kept) EXPECT_EQ(store.files[file], bytes);
 }
 
 TEST_F(SettingsFileTest, OneRuleIsWrittenAfterTheGlobalGroup) {
@@ -274,7 +294,7 @@ TEST_F(SettingsFileTest, LockedFileLoadsNothingAndIsNotReplaced) {
     EXPECT_EQ(store.mutatingCalls, 0u);
     save();
     EXPECT_EQ(store.files[path], old);
-    EXPECT_FALSE(store.hasFile(path + u".tmp"));
+    EXPECT_FALSE(store.hasTemporaryFileOf(path));
 }
 
 TEST_F(SettingsFileTest, SaveFailingAtAnyCallKeepsThePreviousFileIntact) {
@@ -293,7 +313,7 @@ TEST_F(SettingsFileTest, SaveFailingAtAnyCallKeepsThePreviousFileIntact) {
         save();
         EXPECT_GE(store.mutatingCalls, failing);
         EXPECT_EQ(store.files[path], old) << "call " << failing;
-        EXPECT_FALSE(store.hasFile(path + u".tmp")) << "call " << failing;
+        EXPECT_FALSE(store.hasTemporaryFileOf(path)) << "call " << failing;
         store.failAtCall = 0; // the next save goes through
         save();
         EXPECT_EQ(store.files[path], saved) << "call " << failing;
@@ -506,7 +526,7 @@ TEST_P(UnreadableSettingsFileTest, LoadsDefaultsAndIsNeverWrittenThatRun) {
     syncSettings(store, appData, SettingsMode::Save, settings, rules, fileState);
     EXPECT_EQ(store.files[path], old);
     EXPECT_EQ(store.mutatingCalls, 0u);
-    EXPECT_FALSE(store.hasFile(path + u".tmp"));
+    EXPECT_FALSE(store.hasTemporaryFileOf(path));
 
     // The next run reads it.
     Settings next;

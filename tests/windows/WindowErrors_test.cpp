@@ -5,20 +5,23 @@
 namespace zorbel {
 namespace {
 
-TEST(WindowErrors, TheUserIsToldSomethingTrue) {
-    using Kind = FailureReport::Kind;
-    const struct {
-        FailedStep step;
-        std::uint32_t lastError;
-        FailureReport report;
-    } cases[] = {
-        {FailedStep::Responsiveness, 1460, {Kind::SystemText, 1460, 0}}, // ERROR_TIMEOUT
-        {FailedStep::Responsiveness, 1400, {Kind::SystemText, 1400, 0}}, // ERROR_INVALID_WINDOW_HANDLE
-        {FailedStep::Responsiveness, 0, {Kind::Balloon, 0, kBalloonNotResponding}},
-        {FailedStep::SystemCall, 5, {Kind::SystemText, 5, 0}},
-        {FailedStep::SystemCall, 0, {Kind::SystemText, kErrorCannotComplete, 0}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(failureReport(c.step, c.lastError), c.report) << c.lastError;
+// Whatever the step and the error left behind, the report names a failure: the system's text of
+// the very code it left, or a text of failure, never that of ERROR_SUCCESS.
+TEST(WindowErrors, AFailureIsNeverReportedAsSuccess) {
+    for (const FailedStep step : {FailedStep::Responsiveness, FailedStep::SystemCall}) {
+        for (const std::uint32_t lastError : {0u, 5u, 1400u, 1460u}) {
+            const FailureReport report = failureReport(step, lastError);
+            if (report.kind == FailureReport::Kind::Balloon) {
+                EXPECT_NE(report.balloonCode, 0) << lastError;
+                EXPECT_EQ(lastError, 0u) << "a system code was left and not shown";
+            } else {
+                EXPECT_NE(report.systemCode, 0u) << lastError;
+                if (lastError != 0) {
+                    EXPECT_EQ(report.systemCode, lastError);
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -152,17 +152,6 @@ TEST(WindowMonitor, FindSkipsIndexZeroAndClearingTakesEveryMatch) {
     EXPECT_EQ(clearMatchingRules(rules, editorWindow(), third), 0u);
 }
 
-TEST(WindowMonitor, ActiveRules) {
-    EXPECT_FALSE(hasActiveRules(MonitorRules{}));
-    EXPECT_FALSE(hasActiveRules(MonitorRules(1)));
-    EXPECT_FALSE(hasActiveRules(MonitorRules(5)));
-    MonitorRules rules{editorRule()}; // only index 0
-    EXPECT_FALSE(hasActiveRules(rules));
-    rules.push_back(MonitorRule{});
-    rules.push_back(editorRule());
-    EXPECT_TRUE(hasActiveRules(rules));
-}
-
 MonitorRule numbered(int n) {
     MonitorRule rule = editorRule();
     rule.title = u"rule " + std::u16string(1, static_cast<char16_t>(u'0' + n / 10)) +
@@ -230,19 +219,6 @@ TEST(WindowMonitor, RemovingAnySelectionLeavesExactlyTheOthers) {
             ASSERT_EQ(left, expected) << count << " rules, mask " << mask;
         }
     }
-}
-
-int listenerCalls = 0;
-
-TEST(WindowMonitor, RulesListener) {
-    listenerCalls = 0;
-    notifyMonitorRulesChanged(); // nobody listens: nothing happens
-    setMonitorRulesListener([] { ++listenerCalls; });
-    notifyMonitorRulesChanged();
-    notifyMonitorRulesChanged();
-    setMonitorRulesListener(nullptr);
-    notifyMonitorRulesChanged();
-    EXPECT_EQ(listenerCalls, 2);
 }
 
 TEST(WindowMonitor, RepinFailuresAreReportedOncePerWindow) {
