@@ -10,6 +10,7 @@
 #include "app/Process_win.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
+#include "capture/RegionOverlay_win.h"
 #include "settings/UpdateCheck_win.h"
 
 namespace zorbel {
@@ -93,6 +94,10 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         break;
     case WM_DESTROY:
         onDestroy();
+        return 0;
+    // The session ends and the process with it, without Exit: the user's mouse speed first.
+    case WM_ENDSESSION:
+        if (wParam) closeRegionCaptureForExit();
         return 0;
     case kUpdateCheckDoneMessage:
         onUpdateCheckDone(wParam, lParam);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "settings/Settings.h"
 
@@ -35,6 +37,20 @@ struct HotkeyCombination {
 HotkeyCombination hotkeyCombination(std::int32_t value);
 // A value without a virtual key (0 above all) names no combination: nothing is registered for it.
 bool namesCombination(std::int32_t value);
+// Whether the combination may be taken from every program. A key without Ctrl or Alt is what
+// people type (R, Shift+R, Space, an arrow); only the function keys F1-F24 may stand alone or
+// with Shift. False for a value that names no combination.
+bool isSafeSystemWideHotkey(std::int32_t value);
+
+inline constexpr std::uint32_t kVirtualKeyF1 = 0x70;
+inline constexpr std::uint32_t kVirtualKeyF24 = 0x87;
+
+// What the user is told about a combination refused before the system was asked. Fixed English
+// texts: the string table has no key for them.
+inline constexpr std::u16string_view kHotkeysMustDifferText =
+    u"The Capture and TopMost shortcuts must be different combinations.";
+// The hotkeys whose stored combination has neither Ctrl nor Alt, and so stays off.
+std::u16string unsafeHotkeysText(bool capture, bool topMost);
 
 class HotkeyRegistrar {
 public:
@@ -43,6 +59,8 @@ public:
     virtual bool registerCombination(Hotkey hotkey, HotkeyCombination combination) = 0;
     // Drops whatever is registered under the hotkey's identifier (nothing when none is).
     virtual void unregister(Hotkey hotkey) = 0;
+    // Tells the user why a combination was refused without asking the system.
+    virtual void explain(std::u16string_view text) = 0;
 };
 
 std::int32_t& hotkeyValue(Settings& settings, Hotkey hotkey);
@@ -51,24 +69,26 @@ std::int32_t& hotkeySwitch(Settings& settings, Hotkey hotkey);
 // Registers the hotkey's stored combination as the only one under its identifier: an identifier
 // that is registered again keeps its earlier combination beside the new one, so it is
 // unregistered first. A value that names no combination leaves the hotkey unregistered and
-// counts as success.
+// counts as success; an unsafe one (see isSafeSystemWideHotkey) is refused and explained.
 bool registerHotkey(Hotkey hotkey, std::int32_t value, HotkeyRegistrar& registrar);
 
 // Start-up: the capture hotkey, then the TopMost hotkey, each when its switch is on. A failure
-// leaves the settings as they are, so the next start tries again.
+// leaves the settings as they are, so the next start tries again. Unsafe combinations (a hand-
+// edited file) stay off, told once for both.
 void registerStartupHotkeys(const Settings& settings, HotkeyRegistrar& registrar);
 
 // The Preferences window's operations; each returns what the hotkey's field must show
 // afterwards, and the caller saves the settings.
 //
 // A new combination in the field: stored and registered (while the switch is on); when the
-// registration fails the field and the setting are cleared to no hotkey.
+// registration fails the field and the setting are cleared to no hotkey. The other hotkey's
+// combination is refused so, and explained, whichever switch is on.
 std::int32_t changeHotkeyCombination(Hotkey hotkey, std::int32_t value, Settings& settings,
                                      HotkeyRegistrar& registrar);
 // The switch: on registers the stored combination (a failure keeps the setting), off unregisters.
 void switchHotkey(Hotkey hotkey, bool on, Settings& settings, HotkeyRegistrar& registrar);
-// "Default Settings": the default combinations (Ctrl+R, Ctrl+E), both switches on, each registered
-// in place of what was registered before.
+// "Default Settings": the default combinations (Ctrl+R, Ctrl+E), both switches on, registered in
+// place of what was registered before; both old ones go first, since either may be a default.
 void restoreDefaultHotkeys(Settings& settings, HotkeyRegistrar& registrar);
 
 } // namespace zorbel

@@ -2,6 +2,7 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/CoreServices.h"
+#include "app/Notifications_win.h"
 #include "capture/RegionOverlay_win.h"
 #include "settings/Settings.h"
 #include "windows/ZOrder_win.h"
@@ -25,6 +26,7 @@ public:
         return false;
     }
     void unregister(Hotkey hotkey) override { UnregisterHotKey(core::window(), hotkeyIdentifier(hotkey)); }
+    void explain(std::u16string_view text) override { BalloonWithText(text); }
 };
 
 CoreWindowHotkeys registrar;

@@ -54,9 +54,9 @@ const std::u16string& programVersionText() {
     return text;
 }
 
-BOOL BalloonByCode(int code) {
-    const BalloonContent content = balloonContent(code, strings(), lastSystemErrorText, programVersionText(),
-                                                  currentSettings().pMessageBeep != 0);
+namespace {
+
+BOOL showBalloonContent(const BalloonContent& content) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
     data.hWnd = coreWindow();
@@ -68,6 +68,19 @@ BOOL BalloonByCode(int code) {
     copyText(data.szInfo, content.text);
     lastBalloon = content.text;
     return Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+} // namespace
+
+BOOL BalloonByCode(int code) {
+    return showBalloonContent(balloonContent(code, strings(), lastSystemErrorText, programVersionText(),
+                                             currentSettings().pMessageBeep != 0));
+}
+
+BOOL BalloonWithText(std::u16string_view text) {
+    // The system-error balloon shows the text it is given.
+    return showBalloonContent(balloonContent(kSystemErrorBalloon, strings(), text, programVersionText(),
+                                             currentSettings().pMessageBeep != 0));
 }
 
 const std::u16string& lastBalloonText() { return lastBalloon; }

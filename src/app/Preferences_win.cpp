@@ -123,8 +123,13 @@ void Preferences::createControls(int dpi) {
         const LayoutRect at = scaledControlRect(layout, dpi);
         const wchar_t* className = layout.kind == PreferencesControlKind::HotkeyField ? HOTKEY_CLASSW : L"Button";
         const std::u16string text = layout.text ? strings().text(*layout.text) : std::u16string();
-        CreateWindowExW(0, className, wide(text), controlStyle(layout.kind), at.left, at.top, at.width(), at.height(),
-                        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.control)), instance, nullptr);
+        HWND created = CreateWindowExW(0, className, wide(text), controlStyle(layout.kind), at.left, at.top,
+                                       at.width(), at.height(), hwnd_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.control)), instance, nullptr);
+        // A key alone or with Shift alone would be taken from every program as the user types:
+        // the field adds Ctrl to it. (F1-F24 alone remain possible from the settings file only.)
+        if (created && layout.kind == PreferencesControlKind::HotkeyField)
+            SendMessageW(created, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL, 0));
     }
 }
 

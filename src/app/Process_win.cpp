@@ -12,6 +12,7 @@
 #include "app/PathText.h"
 #include "app/TrayIcon_win.h"
 #include "app/TrayMenu_win.h"
+#include "capture/RegionOverlay_win.h"
 #include "windows/WheelTransparency_win.h"
 
 namespace zorbel {
@@ -121,6 +122,9 @@ void exitRoutine() {
 }
 
 void plainExit() {
+    // The tray menu stays reachable by keyboard while the region overlay is open: precision mode
+    // must not outlive the program with the mouse at its slowest.
+    closeRegionCaptureForExit();
     removeTrayIcon();
     destroyTrayMenu();
     destroyCoreWindow();

@@ -72,6 +72,15 @@ private:
     DWORD firstError_ = 0;
 };
 
+int outputsInProgress = 0;
+
+struct OutputInProgress {
+    OutputInProgress() { ++outputsInProgress; }
+    ~OutputInProgress() { --outputsInProgress; }
+    OutputInProgress(const OutputInProgress&) = delete;
+    OutputInProgress& operator=(const OutputInProgress&) = delete;
+};
+
 LocalTime localTimeNow() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
@@ -128,12 +137,15 @@ std::optional<ImageFileChoice> askForImageFile(ImageFormat preselected) {
     return ImageFileChoice{imageFileTarget(fromWide(fileName.data()), *chosen), *chosen};
 }
 
+bool isImageOutputInProgress() { return outputsInProgress > 0; }
+
 bool outputImage(const Image& image) {
     if (!isValidCapture(image)) {
         core::showBalloon(8);
         return false;
     }
     const core::MenuRebuildHold hold;
+    const OutputInProgress inProgress;
     Settings& settings = core::settings();
     const OutputPlan plan = planImageOutput(settings.pClipboard, settings.pDialogue, settings.pMessageBeep);
 

@@ -14,6 +14,8 @@ namespace zorbel {
 // Copies and saves the image as the settings say; failures are shown as balloons. False only for
 // an image that is not valid (balloon 8). The caller keeps the image and frees it.
 bool outputImage(const Image& image);
+// True while outputImage() runs, its save dialogue's modal loop included, for any capture.
+bool isImageOutputInProgress();
 
 // Puts the image on the clipboard as CF_DIB, with owner as the clipboard's owner window.
 // 0 on success, else the Win32 error (the clipboard held open by another program, say).

@@ -67,6 +67,10 @@ LRESULT CALLBACK magnifierProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return 1;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_DESTROY:
+        // Gone with its owner, the overlay, before the overlay could close it: no dead handle kept.
+        if (hwnd == state().window.get()) (void)state().window.release();
+        break;
     default:
         break;
     }

@@ -8,6 +8,7 @@
 #include "app/BoundFunctions_win.h"
 #include "app/CoreServices.h"
 #include "app/Handles_win.h"
+#include "capture/ImageOutput_win.h"
 #include "capture/Magnifier_win.h"
 #include "capture/RegionSelection.h"
 #include "capture/ScreenCapture_win.h"
@@ -114,18 +115,29 @@ void drawMagnifierAt(POINT screenPoint) {
 
 // ---- Precision mode ----------------------------------------------------------------------------
 
-std::optional<int> readMouseSpeed() {
+std::optional<int> readSystemMouseSpeed() {
     int speed = 0;
     if (!SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0)) return std::nullopt;
     return speed;
 }
 
+bool writeSystemMouseSpeed(int speed) {
+    return SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(speed)),
+                                 SPIF_SENDCHANGE) != FALSE;
+}
+
+MouseSpeedAccess& mouseSpeedAccess() {
+    static MouseSpeedAccess access{readSystemMouseSpeed, writeSystemMouseSpeed};
+    return access;
+}
+
+std::optional<int> readMouseSpeed() { return mouseSpeedAccess().read(); }
+
 bool setMouseSpeed(int speed) {
     OverlayState& s = overlay();
     // SPIF_SENDCHANGE broadcasts WM_SETTINGCHANGE, to the overlay too, which must not close for it.
     s.changingMouseSpeed = true;
-    const bool set = SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(speed)),
-                                           SPIF_SENDCHANGE) != FALSE;
+    const bool set = mouseSpeedAccess().write(speed);
     s.changingMouseSpeed = false;
     return set;
 }
@@ -149,6 +161,20 @@ void endPrecisionMode() {
 
 // ---- Opening and closing -----------------------------------------------------------------------
 
+// What every way of closing leaves behind: nothing selected, the user's mouse speed, the mouse
+// and the arrow cursor given back, the magnifier and its timer gone.
+void releaseOverlay(HWND hwnd) {
+    OverlayState& s = overlay();
+    s.selection.reset();
+    s.captureInProgress = false;
+    s.closePending = false;
+    endPrecisionMode();
+    if (GetCapture() == hwnd) ReleaseCapture();
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    closeMagnifierWindow(hwnd);
+    s.magnifierPoint.reset();
+}
+
 void closeOverlay() {
     OverlayState& s = overlay();
     if (!s.window) return;
@@ -157,15 +183,20 @@ void closeOverlay() {
         s.closePending = true;
         return;
     }
-    s.closePending = false;
     s.closing = true;
-    s.selection.reset();
-    endPrecisionMode();
-    ReleaseCapture();
-    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    closeMagnifierWindow(s.window.get());
-    s.magnifierPoint.reset();
-    s.window.reset();
+    releaseOverlay(s.window.get());
+    s.window.reset(); // its WM_DESTROY finds the handle gone and does nothing more
+    s.closing = false;
+    core::requestMenuRebuild();
+}
+
+// Destroyed without closeOverlay (DestroyWindow from elsewhere, or its owner, the core window,
+// going): the state must not keep a dead handle, or no overlay would ever open again.
+void onDestroy(HWND hwnd) {
+    OverlayState& s = overlay();
+    s.closing = true;
+    releaseOverlay(hwnd);
+    (void)s.window.release(); // being destroyed already
     s.closing = false;
     core::requestMenuRebuild();
 }
@@ -185,10 +216,12 @@ void reopenAfterCapture(HWND hwnd) {
 
 // ---- Messages ----------------------------------------------------------------------------------
 
+CapturePoint pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
 void onMouseMove(LPARAM lParam) {
     OverlayState& s = overlay();
     const OverlayMarks before = s.selection.marks();
-    const CapturePoint point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const CapturePoint point = pointOf(lParam);
     s.selection.moveTo(point);
     showChanges(before);
     if (magnifierOn() && magnifierWindow()) {
@@ -198,9 +231,12 @@ void onMouseMove(LPARAM lParam) {
     }
 }
 
-void onLeftButtonDown() {
+// The button messages carry where the button went down or up. The last mouse move may be
+// elsewhere: moves made while the overlay was hidden for a copy never reached it.
+void onLeftButtonDown(LPARAM lParam) {
     OverlayState& s = overlay();
     const OverlayMarks before = s.selection.marks();
+    s.selection.moveTo(pointOf(lParam));
     s.selection.pressLeft();
     showChanges(before);
 }
@@ -216,9 +252,10 @@ void waitUntilTheScreenShowsWhatIsBeneath() {
     if (const auto flush = bound().DwmFlush) flush();
 }
 
-void onLeftButtonUp(HWND hwnd) {
+void onLeftButtonUp(HWND hwnd, LPARAM lParam) {
     OverlayState& s = overlay();
     const OverlayMarks before = s.selection.marks();
+    s.selection.moveTo(pointOf(lParam));
     const std::optional<CaptureRect> rect = s.selection.releaseLeft();
     if (!rect) {
         showChanges(before);
@@ -234,6 +271,8 @@ void onLeftButtonUp(HWND hwnd) {
     POINT corners[2] = {{rect->left, rect->top}, {rect->right - 1, rect->bottom - 1}};
     MapWindowPoints(hwnd, nullptr, corners, 2);
     captureScreenRect(rect->width(), rect->height(), corners[0].x, corners[0].y);
+    // Destroyed during the save dialogue: its WM_DESTROY has left the state as after a close.
+    if (s.window.get() != hwnd) return;
     s.selection.finishCapture();
     s.captureInProgress = false;
 
@@ -322,19 +361,25 @@ LRESULT CALLBACK overlayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         onMouseMove(lParam);
         return 0;
     case WM_LBUTTONDOWN:
-        onLeftButtonDown();
+        onLeftButtonDown(lParam);
         return 0;
     case WM_LBUTTONUP:
-        onLeftButtonUp(hwnd);
+        onLeftButtonUp(hwnd, lParam);
         return 0;
     case WM_SETTINGCHANGE:
         if (overlay().changingMouseSpeed) return 0;
         closeOverlay();
         return 0;
+    // WM_CLOSE too (Alt+F4): left to the default handling it would destroy the window without
+    // ending precision mode.
     case WM_RBUTTONUP:
     case WM_DISPLAYCHANGE:
     case WM_DPICHANGED:
+    case WM_CLOSE:
         closeOverlay();
+        return 0;
+    case WM_DESTROY:
+        onDestroy(hwnd);
         return 0;
     case WM_WINDOWPOSCHANGING:
     case WM_WINDOWPOSCHANGED:
@@ -384,7 +429,8 @@ bool registerOverlayClass() {
 
 bool startRegionCapture() {
     OverlayState& s = overlay();
-    if (s.window || !registerOverlayClass()) return false;
+    // Another capture's save dialogue is open: an overlay over it would nest a second one.
+    if (s.window || isImageOutputInProgress() || !registerOverlayClass()) return false;
     // The wheel would otherwise change the opacity of the windows beneath while the user zooms.
     endWheelTransparencyMode();
     const int x = virtualScreenMetric(SM_XVIRTUALSCREEN);
@@ -433,11 +479,24 @@ void beginRegionCapture() {
 void toggleRegionCapture() {
     // A capture in progress may be inside its save dialogue, a modal loop in the overlay's own
     // handler: the overlay must outlive it.
-    if (overlay().captureInProgress) return;
+    // Nor may another capture's save dialogue get a region capture above it.
+    if (overlay().captureInProgress || isImageOutputInProgress()) return;
     if (HWND hwnd = overlay().window.get())
         SendMessageW(hwnd, WM_RBUTTONUP, 0, 0);
     else
         beginRegionCapture();
+}
+
+void closeRegionCaptureForExit() {
+    endPrecisionMode();
+    closeOverlay();
+}
+
+MouseSpeedAccess replaceMouseSpeedAccess(MouseSpeedAccess access) {
+    const MouseSpeedAccess previous = mouseSpeedAccess();
+    mouseSpeedAccess() = {access.read ? access.read : readSystemMouseSpeed,
+                          access.write ? access.write : writeSystemMouseSpeed};
+    return previous;
 }
 
 HWND regionOverlayWindow() { return overlay().window.get(); }

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,7 @@ public:
     void unregister(Hotkey hotkey) override {
         if (!ours[hotkey].empty()) ours[hotkey].erase(ours[hotkey].begin());
     }
+    void explain(std::u16string_view text) override { explained.emplace_back(text); }
     bool isRegistered(HotkeyCombination combination) {
         for (const auto& [hotkey, list] : ours)
             for (const HotkeyCombination& c : list)
@@ -58,6 +60,7 @@ public:
     std::map<Hotkey, Combinations> ours;
     std::set<std::pair<std::uint32_t, std::uint32_t>> heldElsewhere;
     int refusals = 0;
+    std::vector<std::u16string> explained;
 };
 
 const HotkeyCombination kCtrlR = hotkeyCombination(0x252);
@@ -90,8 +93,9 @@ TEST(Hotkeys, ChangedCombinationIsTheOnlyOneActive) {
     EXPECT_EQ(system.ours[Hotkey::Capture], Combinations{kF8});
     EXPECT_FALSE(system.isRegistered(kCtrlR)) << "the old combination must be free for others";
 
-    // Taken (by our own other hotkey here): refused, field and setting cleared, nothing left.
-    EXPECT_EQ(changeHotkeyCombination(Hotkey::Capture, 0x245, settings, system), 0);
+    // Taken (by another program): refused, field and setting cleared, nothing left.
+    system.heldElsewhere.insert(FakeSystem::key(hotkeyCombination(0x678)));
+    EXPECT_EQ(changeHotkeyCombination(Hotkey::Capture, 0x678, settings, system), 0);
     EXPECT_EQ(settings.pCapture, 0);
     EXPECT_EQ(system.refusals, 1);
     EXPECT_TRUE(system.ours[Hotkey::Capture].empty());
@@ -144,6 +148,81 @@ TEST(Hotkeys, RestoringDefaultsReplacesRatherThanAdds) {
     EXPECT_FALSE(system.isRegistered(kF8));
     EXPECT_EQ(settings, Settings{});
     EXPECT_EQ(system.refusals, 0);
+}
+
+TEST(Hotkeys, DefaultsRegisterWhenOurOtherHotkeyHeldOne) {
+    FakeSystem system;
+    Settings settings;
+    settings.pCapture = kCtrlShiftF8;
+    settings.pTopMost = 0x252; // Ctrl+R, the capture default
+    registerStartupHotkeys(settings, system);
+    restoreDefaultHotkeys(settings, system);
+    EXPECT_EQ(system.refusals, 0);
+    EXPECT_EQ(system.ours[Hotkey::Capture], Combinations{kCtrlR});
+    EXPECT_EQ(system.ours[Hotkey::TopMost], Combinations{kCtrlE});
+}
+
+TEST(Hotkeys, OneCombinationForBothIsRefusedWhicheverSwitchIsOn) {
+    for (const bool otherOn : {true, false}) {
+        FakeSystem system;
+        Settings settings;
+        settings.pTopMostCB = otherOn ? 1 : 0;
+        registerStartupHotkeys(settings, system);
+        // Ctrl+E, also with the extended-key flag, which names the same combination.
+        for (const std::int32_t value : {0x245, 0xA45}) {
+            EXPECT_EQ(changeHotkeyCombination(Hotkey::Capture, value, settings, system), 0) << otherOn;
+            EXPECT_EQ(settings.pCapture, 0);
+            EXPECT_TRUE(system.ours[Hotkey::Capture].empty()) << otherOn;
+        }
+        EXPECT_EQ(system.explained, (std::vector<std::u16string>(2, std::u16string(kHotkeysMustDifferText))));
+        EXPECT_EQ(system.refusals, 0) << "refused before the system is asked";
+    }
+}
+
+// Table: which stored values may become system-wide hotkeys.
+TEST(Hotkeys, OnlyCombinationsWithCtrlOrAltOrFunctionKeysAreSafe) {
+    const std::pair<std::int32_t, bool> cases[] = {
+        {0x052, false}, // R
+        {0x152, false}, // Shift+R
+        {0x852, false}, // R with the extended-key flag
+        {0x020, false}, // Space
+        {0x026, false}, // Up
+        {0x06F, false}, // numeric-pad /, below F1
+        {0x088, false}, // above F24
+        {0x000, false}, {0x200, false}, // no key
+        {0x252, true},  // Ctrl+R
+        {0x452, true},  // Alt+R
+        {0x552, true},  // Alt+Shift+R
+        {0xA52, true},  // Ctrl+R, extended
+        {0x070, true},  // F1
+        {0x177, true},  // Shift+F8
+        {0x087, true},  // F24
+    };
+    for (const auto& [value, safe] : cases) EXPECT_EQ(isSafeSystemWideHotkey(value), safe) << std::hex << value;
+}
+
+TEST(Hotkeys, UnsafeCombinationsStayOffAndAreToldOnce) {
+    FakeSystem system;
+    Settings settings;
+    settings.pCapture = 'R';
+    registerStartupHotkeys(settings, system);
+    EXPECT_TRUE(system.ours[Hotkey::Capture].empty());
+    EXPECT_EQ(system.ours[Hotkey::TopMost], Combinations{kCtrlE});
+    EXPECT_EQ(system.explained, std::vector<std::u16string>{unsafeHotkeysText(true, false)});
+    EXPECT_EQ(settings.pCapture, 'R') << "the file keeps its value";
+
+    FakeSystem both;
+    settings.pTopMost = 0x145; // Shift+E
+    registerStartupHotkeys(settings, both);
+    EXPECT_EQ(both.explained, std::vector<std::u16string>{unsafeHotkeysText(true, true)}) << "one balloon for both";
+    EXPECT_TRUE(both.ours[Hotkey::Capture].empty() && both.ours[Hotkey::TopMost].empty());
+    for (const auto& text : {unsafeHotkeysText(true, false), unsafeHotkeysText(false, true), both.explained[0]})
+        EXPECT_NE(text.find(u"Ctrl or Alt"), std::u16string::npos);
+
+    // One arriving in a field anyway is cleared like a refused one.
+    EXPECT_EQ(changeHotkeyCombination(Hotkey::TopMost, 'T', settings, both), 0);
+    EXPECT_EQ(settings.pTopMost, 0);
+    EXPECT_EQ(both.explained.back(), unsafeHotkeysText(false, true));
 }
 
 } // namespace

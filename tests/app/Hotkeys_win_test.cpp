@@ -74,6 +74,17 @@ TEST_F(HotkeysTest, StartUpRegistersTheSwitchedOnCombinationsOnTheCoreWindow) {
     EXPECT_TRUE(isFree(0x252));
 }
 
+// "pCapture = 82" in the settings file: plain R would be taken from every program.
+TEST_F(HotkeysTest, StartUpLeavesAKeyWithoutCtrlOrAltOffAndSaysSo) {
+    currentSettings() = Settings{};
+    currentSettings().pCapture = 'R';
+    currentSettings().pTopMostCB = 0;
+    registerStartupHotkeys();
+    EXPECT_TRUE(combinationIsFree(MOD_NOREPEAT, 'R'));
+    EXPECT_EQ(lastBalloonText(), unsafeHotkeysText(true, false));
+    EXPECT_EQ(currentSettings().pCapture, 'R');
+}
+
 TEST_F(HotkeysTest, ChangedOrRestoredCombinationsLeaveExactlyOneActive) {
     currentSettings() = Settings{};
     registerStartupHotkeys();

@@ -178,6 +178,25 @@ TEST_F(PreferencesTest, HotkeyFieldsRegisterAtOnceAndARefusedCombinationIsCleare
     EXPECT_TRUE(IsWindow(window_));
 }
 
+// Typed without Ctrl or Alt, a key would be taken from every program: the field adds Ctrl.
+TEST_F(PreferencesTest, HotkeyFieldAddsCtrlToAKeyTypedAlone) {
+    open(Settings{});
+    SendMessageW(control(Control::TopMostHotkey), WM_KEYDOWN, 'T', 0);
+    SendMessageW(control(Control::TopMostHotkey), WM_KEYUP, 'T', 0);
+    EXPECT_EQ(shownHotkey(Control::TopMostHotkey), 0x254);
+    EXPECT_EQ(currentSettings().pTopMost, 0x254);
+}
+
+TEST_F(PreferencesTest, OneCombinationInBothFieldsIsRefusedWithAReason) {
+    Settings settings;
+    settings.pTopMostCB = 0;
+    open(settings);
+    typeHotkey(Control::CaptureHotkey, 0x245); // the TopMost field's Ctrl+E
+    EXPECT_EQ(shownHotkey(Control::CaptureHotkey), 0);
+    EXPECT_EQ(savedValue("pCapture"), 0);
+    EXPECT_EQ(lastBalloonText(), kHotkeysMustDifferText);
+}
+
 TEST_F(PreferencesTest, DefaultSettingsRestoresAllButTheImageFormatAndUpdateKeys) {
     Settings odd;
     for (const SettingKey& key : kSettingKeys) odd.*key.field = 0;

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "CaptureTestSupport.h"
 #include "PaintedWindow.h"
 #include "WinTestSupport.h"
 #include "app/Commands_win.h"
 #include "app/CoreWindow_win.h"
+#include "app/Process_win.h"
 #include "app/TrayMenu_win.h"
 #include "capture/ImageOutput_win.h"
 #include "capture/Magnifier_win.h"
@@ -17,6 +22,19 @@ namespace zorbel {
 namespace {
 
 constexpr RECT kPainted{300, 200, 460, 300}; // 160 x 100
+
+// The system mouse speed as precision mode sees it: the user's speed until the program sets
+// another, every speed it sets kept in order. Setting it announces the change as
+// SPIF_SENDCHANGE does, to the overlay among others.
+constexpr int kUserSpeed = 10;
+std::optional<int> readableSpeed = kUserSpeed;
+std::vector<int> speedsSet;
+std::optional<int> readFakeSpeed() { return speedsSet.empty() ? readableSpeed : speedsSet.back(); }
+bool writeFakeSpeed(int speed) {
+    speedsSet.push_back(speed);
+    if (HWND overlay = regionOverlayWindow()) SendMessageW(overlay, WM_SETTINGCHANGE, SPI_SETMOUSESPEED, 0);
+    return true;
+}
 constexpr int kWidth = kPainted.right - kPainted.left;
 constexpr int kHeight = kPainted.bottom - kPainted.top;
 
@@ -30,14 +48,16 @@ protected:
         settings.pMessageBeep = 0;
         settings.pMagnifyWindow = 0;
         settings.pRepeatCapture = 0;
-        SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &userSpeed, 0);
+        readableSpeed = kUserSpeed;
+        speedsSet.clear();
+        systemSpeed = replaceMouseSpeedAccess({readFakeSpeed, writeFakeSpeed});
         ASSERT_TRUE(test::putTextOnClipboard(coreWindow(), L"before"));
         test::createPaintedWindow(thread, test::Painting::Quadrants, kPainted);
         ASSERT_TRUE(test::screenShows(kPainted.left + 1, kPainted.top + 1, test::kTopLeft));
     }
     void TearDown() override {
         if (HWND hwnd = regionOverlayWindow()) SendMessageW(hwnd, WM_RBUTTONUP, 0, 0);
-        SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(userSpeed)), 0);
+        replaceMouseSpeedAccess(systemSpeed);
     }
 
     static HWND open() {
@@ -54,6 +74,7 @@ protected:
     }
     static void moveTo(int x, int y) { send(WM_MOUSEMOVE, x, y); }
     static void press(int x, int y) { send(WM_LBUTTONDOWN, x, y); }
+    static void pressPrecisionButton() { SendMessageW(regionOverlayWindow(), WM_MBUTTONDOWN, 0, 0); }
     static void release(int x, int y) { send(WM_LBUTTONUP, x, y); }
     static void drag(POINT from, POINT to) {
         moveTo(from.x, from.y);
@@ -70,15 +91,11 @@ protected:
     static bool closedSoon() {
         return test::pumpUntil(2000, [] { return regionOverlayWindow() == nullptr; });
     }
-    static int mouseSpeed() {
-        int speed = 0;
-        SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0);
-        return speed;
-    }
+    static int mouseSpeed() { return readFakeSpeed().value_or(0); }
 
     test::CaptureSettingsScope settingsScope;
     test::WindowThread thread;
-    int userSpeed = 10;
+    MouseSpeedAccess systemSpeed;
 };
 
 // The clipboard holds the painted window's pixels from (left, top) on, width x height of them.
@@ -271,6 +288,40 @@ TEST_F(RegionOverlayTest, CaptureHotkeyDuringTheSaveDialogueIsIgnored) {
     EXPECT_EQ(regionOverlayWindow(), nullptr) << "afterwards the hotkey closes it again";
 }
 
+// Every capture's output, not only the region capture's: a window's, the desktop's or a display's
+// save dialogue keeps the capture hotkey from opening an overlay over it.
+bool openedDuringTheDialogue = false;
+void CALLBACK pressHotkeyThenCancel(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialogue = FindWindowW(L"#32770", kSaveDialogueTitle);
+    if (!dialogue) return;
+    KillTimer(nullptr, timer);
+    toggleRegionCapture();
+    openedDuringTheDialogue = regionOverlayWindow() != nullptr;
+    if (openedDuringTheDialogue) SendMessageW(regionOverlayWindow(), WM_RBUTTONUP, 0, 0);
+    PostMessageW(dialogue, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(RegionOverlayTest, CaptureHotkeyDuringAnyCapturesSaveDialogueIsIgnored) {
+    currentSettings().pClipboard = 0;
+    currentSettings().pDialogue = 1;
+    openedDuringTheDialogue = true;
+    ASSERT_NE(SetTimer(nullptr, 0, 20, pressHotkeyThenCancel), 0u);
+    EXPECT_TRUE(outputImage(test::patternImage(8, 8)));
+    EXPECT_FALSE(openedDuringTheDialogue);
+    toggleRegionCapture();
+    EXPECT_NE(regionOverlayWindow(), nullptr) << "once the dialogue is closed the hotkey works again";
+}
+
+// A drag begun right after a capture: the overlay, hidden for the copy, saw no move to where the
+// button went down; the button messages themselves say where.
+TEST_F(RegionOverlayTest, ButtonMessagesCarryTheirOwnPoints) {
+    open();
+    moveTo(kPainted.left + 100, kPainted.top + 80);
+    press(kPainted.left + 10, kPainted.top + 20);
+    release(kPainted.left + 49, kPainted.top + 59);
+    expectCapturedPart(10, 20, 40, 40);
+}
+
 // ---- Drawing -------------------------------------------------------------------------------------
 
 COLORREF overlayPixel(int x, int y) {
@@ -352,47 +403,147 @@ TEST_F(RegionOverlayTest, MagnifierFollowsZoomsAndGoesWithTheOverlay) {
 }
 
 TEST_F(RegionOverlayTest, PrecisionModeSlowsTheMouseAndGivesItsSpeedBack) {
-    SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(13)), 0);
     // Without the magnifier the middle button does nothing.
     HWND hwnd = open();
-    SendMessageW(hwnd, WM_MBUTTONDOWN, 0, 0);
+    pressPrecisionButton();
     EXPECT_FALSE(isPrecisionModeOn());
     SendMessageW(hwnd, WM_RBUTTONUP, 0, 0);
 
     currentSettings().pMagnifyWindow = 1;
-    if (mouseSpeed() != 13) {
-        // Wine keeps no mouse speed (SPI_GETMOUSESPEED gives 0, SPI_SETMOUSESPEED does nothing):
-        // a speed that cannot be given back is never replaced.
-        hwnd = open();
-        SendMessageW(hwnd, WM_MBUTTONDOWN, 0, 0);
-        EXPECT_FALSE(isPrecisionModeOn());
-        EXPECT_TRUE(IsWindow(hwnd));
-        return;
-    }
+    // A speed that cannot be read (Wine's after any change: 0) could not be given back: kept.
+    readableSpeed = 0;
     hwnd = open();
-    SendMessageW(hwnd, WM_MBUTTONDOWN, 0, 0);
+    pressPrecisionButton();
+    EXPECT_FALSE(isPrecisionModeOn());
+    EXPECT_TRUE(speedsSet.empty());
+    SendMessageW(hwnd, WM_RBUTTONUP, 0, 0);
+    readableSpeed = kUserSpeed;
+
+    hwnd = open();
+    pressPrecisionButton();
     EXPECT_TRUE(isPrecisionModeOn());
     EXPECT_EQ(mouseSpeed(), 1);
     EXPECT_TRUE(IsWindow(hwnd)) << "the speed change's own WM_SETTINGCHANGE does not close the overlay";
-    SendMessageW(hwnd, WM_MBUTTONDOWN, 0, 0);
+    pressPrecisionButton();
     EXPECT_FALSE(isPrecisionModeOn());
-    EXPECT_EQ(mouseSpeed(), 13);
+    EXPECT_EQ(mouseSpeed(), kUserSpeed);
 
     // Closing ends it.
-    SendMessageW(hwnd, WM_MBUTTONDOWN, 0, 0);
+    pressPrecisionButton();
     ASSERT_EQ(mouseSpeed(), 1);
     SendMessageW(hwnd, WM_RBUTTONUP, 0, 0);
-    EXPECT_EQ(mouseSpeed(), 13);
+    EXPECT_EQ(mouseSpeed(), kUserSpeed);
     EXPECT_FALSE(isPrecisionModeOn());
 
     // So does a capture.
     currentSettings().pRepeatCapture = 1;
-    hwnd = open();
-    SendMessageW(hwnd, WM_MBUTTONDOWN, 0, 0);
+    open();
+    pressPrecisionButton();
     ASSERT_EQ(mouseSpeed(), 1);
     drag({kPainted.left, kPainted.top}, {kPainted.left + 9, kPainted.top + 9});
-    EXPECT_EQ(mouseSpeed(), 13);
+    EXPECT_EQ(mouseSpeed(), kUserSpeed);
     EXPECT_FALSE(isPrecisionModeOn());
+    EXPECT_EQ(speedsSet, (std::vector<int>{1, kUserSpeed, 1, kUserSpeed, 1, kUserSpeed}));
+}
+
+// Alt+F4 and other close requests, and a DestroyWindow from elsewhere, leave what the right
+// button leaves: the user's speed, no magnifier or timer, the mouse free, and the next start works.
+struct ForeignClose {
+    const char* name;
+    void (*close)(HWND);
+};
+const ForeignClose kForeignCloses[] = {
+    {"AltF4", [](HWND hwnd) { SendMessageW(hwnd, WM_SYSKEYDOWN, VK_F4, LPARAM{1} << 29); }},
+    {"SC_CLOSE", [](HWND hwnd) { SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"WM_CLOSE", [](HWND hwnd) { SendMessageW(hwnd, WM_CLOSE, 0, 0); }},
+    {"DestroyWindow", [](HWND hwnd) { DestroyWindow(hwnd); }},
+};
+
+TEST_F(RegionOverlayTest, ClosedOrDestroyedFromElsewhereLeavesNothingBehind) {
+    currentSettings().pMagnifyWindow = 1;
+    for (const ForeignClose& c : kForeignCloses) {
+        toggleRegionCapture();
+        HWND hwnd = regionOverlayWindow();
+        ASSERT_NE(hwnd, nullptr) << c.name << ": the overlay opens again";
+        HWND magnifier = magnifierWindow();
+        ASSERT_NE(magnifier, nullptr);
+        pressPrecisionButton();
+        ASSERT_TRUE(isPrecisionModeOn());
+        c.close(hwnd);
+        EXPECT_TRUE(test::pumpUntil(2000, [hwnd] { return !IsWindow(hwnd); })) << c.name;
+        EXPECT_EQ(regionOverlayWindow(), nullptr) << c.name;
+        EXPECT_FALSE(isPrecisionModeOn()) << c.name;
+        EXPECT_EQ(mouseSpeed(), kUserSpeed) << c.name;
+        EXPECT_FALSE(IsWindow(magnifier)) << c.name;
+        EXPECT_EQ(magnifierWindow(), nullptr) << c.name;
+        EXPECT_FALSE(magnifierTimerStarted()) << c.name;
+        EXPECT_NE(GetCapture(), hwnd) << c.name;
+    }
+    toggleRegionCapture();
+    EXPECT_NE(regionOverlayWindow(), nullptr);
+}
+
+TEST_F(RegionOverlayTest, SessionEndGivesTheMouseSpeedBack) {
+    currentSettings().pMagnifyWindow = 1;
+    HWND hwnd = open();
+    pressPrecisionButton();
+    ASSERT_EQ(mouseSpeed(), 1);
+    SendMessageW(coreWindow(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(mouseSpeed(), 1) << "a session end that was cancelled changes nothing";
+    SendMessageW(coreWindow(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(mouseSpeed(), kUserSpeed);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+// The process ends in these tests; the speeds it set are noted in a file for this process to read.
+std::wstring speedNote() {
+    constexpr wchar_t kVariable[] = L"ZORBEL_TEST_SPEED_NOTE";
+    wchar_t inherited[MAX_PATH]{};
+    const DWORD length = GetEnvironmentVariableW(kVariable, inherited, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return inherited; // the death test's child
+    wchar_t folder[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path =
+        std::wstring(folder) + L"zorbel-speed-note-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    SetEnvironmentVariableW(kVariable, path.c_str());
+    return path;
+}
+
+std::string notedSpeeds;
+bool noteSpeed(int speed) {
+    notedSpeeds += std::to_string(speed) + " ";
+    return test::writeBytes(speedNote(), notedSpeeds);
+}
+
+// Exit, reachable by keyboard in the tray menu while the overlay is open, and the core window
+// destroyed (which runs the exit routine) end the process with the user's speed given back.
+void expectSpeedGivenBackWhenTheProgramEnds(void (*end)()) {
+    const std::wstring note = speedNote();
+    DeleteFileW(note.c_str());
+    EXPECT_EXIT(
+        {
+            if (!test::prepareTrayProcess()) std::_Exit(3);
+            replaceMouseSpeedAccess({[]() -> std::optional<int> { return kUserSpeed; }, noteSpeed});
+            currentSettings().pMagnifyWindow = 1;
+            currentSettings().pMessageBeep = 0;
+            if (!startRegionCapture()) std::_Exit(4);
+            SendMessageW(regionOverlayWindow(), WM_MBUTTONDOWN, 0, 0);
+            if (!isPrecisionModeOn()) std::_Exit(5);
+            end();
+            std::_Exit(6); // the program lived on
+        },
+        ::testing::ExitedWithCode(0), "");
+    const std::optional<std::string> noted = test::readBytes(note);
+    DeleteFileW(note.c_str());
+    EXPECT_EQ(noted.value_or("nothing"), "1 10 ") << "the speeds set, in order";
+}
+
+TEST(RegionOverlayDeathTest, ExitGivesTheMouseSpeedBack) {
+    expectSpeedGivenBackWhenTheProgramEnds([] { exitRoutine(); });
+}
+
+TEST(RegionOverlayDeathTest, CoreWindowDestroyedGivesTheMouseSpeedBack) {
+    expectSpeedGivenBackWhenTheProgramEnds([] { DestroyWindow(coreWindow()); });
 }
 
 } // namespace
