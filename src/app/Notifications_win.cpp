@@ -17,8 +17,13 @@ namespace {
 std::u16string lastSystemErrorText;
 std::u16string lastBalloon;
 
-DWORD WINAPI messageBoxThread(LPVOID parameter) {
-    MessageBoxByCode(static_cast<int>(reinterpret_cast<INT_PTR>(parameter)));
+DWORD WINAPI messageBoxThread(LPVOID parameter) noexcept {
+    // The box's text is allocated; without memory for it the thread ends without a box.
+    try {
+        MessageBoxByCode(static_cast<int>(reinterpret_cast<INT_PTR>(parameter)));
+    } catch (...) {
+        return 1;
+    }
     return 0;
 }
 
@@ -54,9 +59,9 @@ const std::u16string& programVersionText() {
     return text;
 }
 
-BOOL BalloonByCode(int code) {
-    const BalloonContent content = balloonContent(code, strings(), lastSystemErrorText, programVersionText(),
-                                                  currentSettings().pMessageBeep != 0);
+namespace {
+
+BOOL showBalloonContent(const BalloonContent& content) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(data);
     data.hWnd = coreWindow();
@@ -68,6 +73,19 @@ BOOL BalloonByCode(int code) {
     copyText(data.szInfo, content.text);
     lastBalloon = content.text;
     return Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+} // namespace
+
+BOOL BalloonByCode(int code) {
+    return showBalloonContent(balloonContent(code, strings(), lastSystemErrorText, programVersionText(),
+                                             currentSettings().pMessageBeep != 0));
+}
+
+BOOL balloonWithText(std::u16string_view text) {
+    // The content of code -1 is the text it is given, with the usual title and sound.
+    return showBalloonContent(balloonContent(kSystemErrorBalloon, strings(), text, programVersionText(),
+                                             currentSettings().pMessageBeep != 0));
 }
 
 const std::u16string& lastBalloonText() { return lastBalloon; }

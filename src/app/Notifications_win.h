@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace zorbel {
 
@@ -14,6 +15,8 @@ extern const wchar_t* const kHomePageUrl;
 
 // Shows the balloon of a warning code on the tray icon; -1 shows the last system error text.
 BOOL BalloonByCode(int code);
+// A balloon with a text of the program's own (never empty: callers pass a fixed text).
+BOOL balloonWithText(std::u16string_view text);
 // The text last given to a balloon (empty before the first).
 const std::u16string& lastBalloonText();
 // Shows the message box of an error code and blocks until it is dismissed.
