@@ -327,7 +327,8 @@ void TreeWindow::expand(bool all) {
     for (std::size_t index : expanded)
         SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(snapshot.items[index]));
     if (selected) SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
-    if (selectedIndex) selectAndReveal(snapshot, *selectedIndex);
+    // With nothing selected, Expand All still ends on the first item, selected and in view.
+    selectAndReveal(snapshot, selectedIndex.value_or(0));
 }
 
 void TreeWindow::sort(bool all) {
