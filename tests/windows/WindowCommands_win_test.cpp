@@ -1,7 +1,6 @@
 // The tray menu's commands on windows, run through the command table as a chosen item runs them.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -187,29 +186,6 @@ TEST_F(WindowCommands, OpacityLevels) {
     EXPECT_TRUE(failures_.all().empty());
 }
 
-// Draws the window as a program with per-pixel alpha does: a half-transparent grey square.
-bool drawWithUpdateLayeredWindow(HWND hwnd) {
-    constexpr int kSide = 40;
-    const WindowDc screen(nullptr);
-    const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kSide;
-    info.bmiHeader.biHeight = -kSide;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    const UniqueBitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !dib || !bits) return false;
-    std::fill_n(static_cast<std::uint32_t*>(bits), kSide * kSide, 0x80404040u); // premultiplied
-    const ScopedSelect selected(memory.get(), dib.get());
-    SIZE size{kSide, kSide};
-    POINT source{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    return UpdateLayeredWindow(hwnd, screen.get(), nullptr, &size, memory.get(), &source, 0, &blend, ULW_ALPHA) !=
-           FALSE;
-}
-
 // Constant attributes would freeze such a window and removing the style would blacken it for
 // good: every level leaves it able to draw itself, and the user is told why.
 TEST_F(WindowCommands, OpacityLeavesPerPixelAlphaWindowsAlone) {
@@ -218,14 +194,14 @@ TEST_F(WindowCommands, OpacityLeavesPerPixelAlphaWindowsAlone) {
     shape.exStyle = WS_EX_LAYERED;
     HWND hwnd = owner_.createWindow(shape);
     bool drawn = false;
-    owner_.runOnThread([&] { drawn = drawWithUpdateLayeredWindow(hwnd); });
+    owner_.runOnThread([&] { drawn = test::drawWithUpdateLayeredWindow(hwnd); });
     ASSERT_TRUE(drawn);
     for (const int level : {50, 100}) {
         failures_.clear();
         choose(MenuCommand::SetOpacity, hwnd, level);
         EXPECT_TRUE(hasExStyle(hwnd, WS_EX_LAYERED)) << level;
         EXPECT_EQ(windowConstantAlpha(hwnd), std::nullopt) << level;
-        owner_.runOnThread([&] { drawn = drawWithUpdateLayeredWindow(hwnd); });
+        owner_.runOnThread([&] { drawn = test::drawWithUpdateLayeredWindow(hwnd); });
         EXPECT_TRUE(drawn) << level;
         ASSERT_EQ(failures_.all().size(), 1u) << level;
         EXPECT_EQ(failures_.all()[0].kind, FailureReport::Kind::FixedText);
