@@ -110,6 +110,7 @@ public:
 private:
     friend LRESULT CALLBACK zorbel::boundWindowProc<TreeWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool onCreate();
     void onSize(int width, int height);
@@ -156,7 +157,16 @@ std::unique_ptr<TreeWindow> TreeWindow::open() {
     return self;
 }
 
+// An exception (a failed allocation, say) ends the one message, not the program.
 LRESULT TreeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT TreeWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return onCreate() ? 0 : -1;
