@@ -66,7 +66,7 @@ void measure(const char* name, const Image& image, int runs) {
     for (const auto& [label, format] : {std::pair{"png", ImageFormat::Png}, std::pair{"jpg", ImageFormat::Jpg},
                                         std::pair{"bmp", ImageFormat::Bmp}}) {
         std::size_t size = 0;
-        const double ms = medianMs(runs, [&] { size = encodeImage(format, image).value_or("").size(); });
+        const double ms = medianMs(runs, [&] { size = encodeImage(format, image).bytes.size(); });
         std::printf("%s_%s_encode_ms: %.1f\n%s_%s_bytes: %zu\n", name, label, ms, name, label, size);
     }
     const double clipboard = medianMs(runs, [&] { (void)copyImageToClipboard(image, coreWindow()); });

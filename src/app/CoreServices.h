@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "settings/Settings.h"
 
@@ -23,6 +24,8 @@ void reportSystemError(DWORD errorCode);
 std::u16string systemErrorText(DWORD errorCode);
 // The tray balloon of a warning code.
 void showBalloon(int warningCode);
+// A tray balloon with a text of the program's own, for what no warning code covers.
+void showBalloonText(std::u16string_view text);
 // The message box of an error code; blocks until it is dismissed (any thread).
 void showMessageBox(int errorCode);
 // The tray menu shows something else now: rebuild it at the next timer tick.

@@ -19,6 +19,7 @@ void reportSystemError(DWORD errorCode) {
 }
 std::u16string systemErrorText(DWORD errorCode) { return systemErrorNotification(errorCode, true); }
 void showBalloon(int warningCode) { BalloonByCode(warningCode); }
+void showBalloonText(std::u16string_view text) { BalloonWithText(text); }
 void showMessageBox(int errorCode) { MessageBoxByCode(errorCode); }
 void requestMenuRebuild() { zorbel::requestMenuRebuild(); }
 void notificationSound() { zorbel::notificationSound(); }

@@ -28,13 +28,13 @@ constexpr WPARAM kShellWindowDestroyed = 2;
 constexpr WPARAM kShellRedraw = 6;
 constexpr WPARAM kShellRudeAppActivated = 0x8004;
 
-void onShellHook(WPARAM code, LPARAM window) noexcept {
+void onShellHook(WPARAM code, LPARAM window) {
     const bool interesting = code == kShellWindowCreated || code == kShellWindowDestroyed || code == kShellRedraw ||
                              code == kShellRudeAppActivated;
     if (interesting && window > 0) requestMenuRebuild();
 }
 
-void onTrayCallback(HWND hwnd, LPARAM mouseMessage) noexcept {
+void onTrayCallback(HWND hwnd, LPARAM mouseMessage) {
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -52,18 +52,18 @@ void onTrayCallback(HWND hwnd, LPARAM mouseMessage) noexcept {
 // Only Exit ends the program. Anything else that takes the window down (a DestroyWindow from
 // elsewhere in the process) would leave a process without timer and tray, still holding the
 // single-instance mutex: the exit routine runs instead.
-void onDestroy() noexcept {
+void onDestroy() {
     if (destroying) return;
     destroying = true;
     exitRoutine();
 }
 
-void onCommand(WPARAM wParam, LPARAM lParam) noexcept {
+void onCommand(WPARAM wParam, LPARAM lParam) {
     // Menu commands only: controls carry their handle in lParam.
     if (lParam == 0 && HIWORD(wParam) == 0) executeMenuCommand(LOWORD(wParam));
 }
 
-LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT coreWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (taskbarCreated != 0 && message == taskbarCreated) {
         recreateTrayIcon();
         return 0;
@@ -116,6 +116,15 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// An exception (a failed allocation, say) ends the one message, not the program.
+LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return coreWindowMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
 }
 
 } // namespace

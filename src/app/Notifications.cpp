@@ -69,7 +69,10 @@ MessageBoxContent messageBoxContent(int code, const StringTable& strings, std::u
     return {strings.text(errorBoxKey(code)), kMessageBoxAlwaysOnTop | kMessageBoxIconError, false, false};
 }
 
-std::u16string systemErrorFallbackText(std::uint32_t code) { return u"GetFormattedMessage Failed: " + decimal(code); }
+// The code as a signed 32-bit number: an HRESULT such as E_NOTIMPL reads -2147467263.
+std::u16string systemErrorFallbackText(std::uint32_t code) {
+    return u"GetFormattedMessage Failed: " + decimal(static_cast<std::int32_t>(code));
+}
 
 std::u16string trayTooltipText(int windowCount, int topMostCount) {
     const std::u16string text = u"Windows : " + decimal(windowCount) + u"\r\nTopMost : " + decimal(topMostCount);

@@ -52,7 +52,8 @@ struct MessageBoxContent {
 // aboutText is shown for code 1, the About box.
 MessageBoxContent messageBoxContent(int code, const StringTable& strings, std::u16string_view aboutText);
 
-// What the system-error notification returns when FormatMessageW cannot describe the code.
+// What the system-error notification returns when FormatMessageW cannot describe the code: the
+// code in signed decimal, as HRESULTs are written.
 std::u16string systemErrorFallbackText(std::uint32_t code);
 
 // "Windows : N\r\nTopMost : M", cut to the tooltip's length.

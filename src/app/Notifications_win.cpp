@@ -17,8 +17,13 @@ namespace {
 std::u16string lastSystemErrorText;
 std::u16string lastBalloon;
 
-DWORD WINAPI messageBoxThread(LPVOID parameter) {
-    MessageBoxByCode(static_cast<int>(reinterpret_cast<INT_PTR>(parameter)));
+DWORD WINAPI messageBoxThread(LPVOID parameter) noexcept {
+    // The box's text is allocated; without memory for it the thread ends without a box.
+    try {
+        MessageBoxByCode(static_cast<int>(reinterpret_cast<INT_PTR>(parameter)));
+    } catch (...) {
+        return 1;
+    }
     return 0;
 }
 

@@ -58,16 +58,17 @@ private:
     static bool registerClass();
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls(int dpi);
     void attachTooltips();
     void applyFonts(int dpi);
     void showSettings();
-    void onCommand(int identifier, UINT notification) noexcept;
+    void onCommand(int identifier, UINT notification);
     void onCheckBox(PreferencesControl box);
     void onHotkeyField(PreferencesControl field);
     void onHotkeySwitch(PreferencesControl box);
     void onDefaultSettings();
-    void onDpiChanged(int dpi, const RECT& suggested) noexcept;
+    void onDpiChanged(int dpi, const RECT& suggested);
 
     HWND control(PreferencesControl id) const { return GetDlgItem(hwnd_, static_cast<int>(id)); }
     bool isChecked(PreferencesControl id) const { return SendMessageW(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -181,7 +182,7 @@ void Preferences::applyFonts(int dpi) {
     font_ = std::move(font);
 }
 
-void Preferences::onCommand(int identifier, UINT notification) noexcept {
+void Preferences::onCommand(int identifier, UINT notification) {
     const auto id = static_cast<PreferencesControl>(identifier);
     const PreferencesControlLayout* layout = findPreferencesControl(id);
     if (!layout) return;
@@ -238,7 +239,7 @@ void Preferences::onDefaultSettings() {
     showSettings();
 }
 
-void Preferences::onDpiChanged(int dpi, const RECT& suggested) noexcept {
+void Preferences::onDpiChanged(int dpi, const RECT& suggested) {
     applyFonts(dpi);
     const PreferencesLayout& layouts = preferencesLayout();
     HDWP batch = BeginDeferWindowPos(static_cast<int>(layouts.size()));
@@ -253,7 +254,16 @@ void Preferences::onDpiChanged(int dpi, const RECT& suggested) noexcept {
         moveToSuggestedRect(hwnd_, suggested);
 }
 
+// An exception (a failed allocation, say) ends the one message, not the program.
 LRESULT Preferences::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT Preferences::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // Controls only: they carry their handle in lParam.

@@ -131,7 +131,11 @@ void makeIcons(const std::vector<std::pair<std::size_t, WindowIconRequest>>& nee
 }
 
 BOOL CALLBACK collectWindow(HWND hwnd, LPARAM parameter) noexcept {
-    reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(hwnd);
+    try {
+        reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(hwnd);
+    } catch (...) {
+        return FALSE; // no memory for more: the windows so far are listed
+    }
     return TRUE;
 }
 
@@ -236,9 +240,13 @@ void CALLBACK trayMenuTimerProc(HWND, UINT, UINT_PTR, DWORD) noexcept {
     // tick dispatched.
     if (menuShown || rebuildHolds > 0 || rebuilding) return;
     rebuilding = true;
-    if (rebuildRequested || rebuildEveryTick) {
-        rebuildTrayMenu();
-        rebuildRequested = false;
+    try {
+        if (rebuildRequested || rebuildEveryTick) {
+            rebuildTrayMenu();
+            rebuildRequested = false;
+        }
+    } catch (...) {
+        // A failed allocation: the request stays, and the next tick tries again.
     }
     rebuilding = false;
 }

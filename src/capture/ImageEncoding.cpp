@@ -1,6 +1,7 @@
 #include "capture/ImageEncoding.h"
 
 #include <limits>
+#include <new>
 
 namespace zorbel {
 namespace {
@@ -31,6 +32,24 @@ std::optional<std::uint32_t> dibPixelBytes(const Image& image) {
     if (total > std::numeric_limits<std::uint32_t>::max() - kBitmapFileHeaderSize - kBitmapInfoHeaderSize)
         return std::nullopt;
     return static_cast<std::uint32_t>(total);
+}
+
+// Reserves the whole output at once, so that a picture too large for the memory fails here,
+// before anything is written, and not half-way.
+void reserveOutput(std::string& out, std::size_t bytes, std::size_t memoryLimit) {
+    if (bytes > memoryLimit) throw std::bad_alloc();
+    out.reserve(bytes);
+}
+
+// Runs an encoder that may throw std::bad_alloc (or std::length_error, its cousin for sizes no
+// string can have) and turns that into OutOfMemory: nothing may throw into a window procedure.
+template <typename Encode>
+EncodedImage withoutThrowing(Encode encode) noexcept {
+    try {
+        return encode();
+    } catch (...) {
+        return {ImageFailure::OutOfMemory, {}};
+    }
 }
 
 void appendInfoHeaderAndPixels(std::string& out, const Image& image, std::uint32_t pixelBytes) {
@@ -65,42 +84,87 @@ bool isValidCapture(const Image& image) {
     return image.pixels.size() == expected;
 }
 
-std::optional<std::string> encodeImage(ImageFormat format, const Image& image) {
-    switch (format) {
-    case ImageFormat::Png:
-        return encodePng(image);
-    case ImageFormat::Bmp:
-        return encodeBmp(image);
-    case ImageFormat::Jpg:
-        return encodeJpeg(image);
-    }
-    return std::nullopt;
+EncodedImage encodeImage(ImageFormat format, const Image& image) {
+    if (!isValidCapture(image)) return {ImageFailure::InvalidImage, {}};
+    return withoutThrowing([&]() -> EncodedImage {
+        std::optional<std::string> bytes;
+        switch (format) {
+        case ImageFormat::Png:
+            if (image.width > kMaxPngSide || image.height > kMaxPngSide) return {ImageFailure::TooLargeForFormat, {}};
+            bytes = encodePng(image);
+            break;
+        case ImageFormat::Jpg:
+            if (image.width > kMaxJpegSide || image.height > kMaxJpegSide) return {ImageFailure::TooLargeForFormat, {}};
+            bytes = encodeJpeg(image);
+            break;
+        case ImageFormat::Bmp:
+            return encodeBmp(image);
+        default:
+            return {ImageFailure::InvalidImage, {}}; // no such file type
+        }
+        // Sizes are checked above, so what is left for libpng, zlib and libjpeg to fail on is
+        // memory.
+        if (!bytes) return {ImageFailure::OutOfMemory, {}};
+        return {ImageFailure::None, std::move(*bytes)};
+    });
 }
 
-std::optional<std::string> encodePackedDib(const Image& image) {
-    if (!isValidCapture(image)) return std::nullopt;
+EncodedImage encodePackedDib(const Image& image, std::size_t memoryLimit) {
+    if (!isValidCapture(image)) return {ImageFailure::InvalidImage, {}};
     const auto pixelBytes = dibPixelBytes(image);
-    if (!pixelBytes) return std::nullopt;
-    std::string out;
-    out.reserve(kBitmapInfoHeaderSize + *pixelBytes);
-    appendInfoHeaderAndPixels(out, image, *pixelBytes);
-    return out;
+    if (!pixelBytes) return {ImageFailure::TooLargeForFormat, {}};
+    return withoutThrowing([&] {
+        EncodedImage encoded;
+        reserveOutput(encoded.bytes, kBitmapInfoHeaderSize + *pixelBytes, memoryLimit);
+        appendInfoHeaderAndPixels(encoded.bytes, image, *pixelBytes);
+        return encoded;
+    });
 }
 
-std::optional<std::string> encodeBmp(const Image& image) {
-    if (!isValidCapture(image)) return std::nullopt;
+EncodedImage encodeBmp(const Image& image, std::size_t memoryLimit) {
+    if (!isValidCapture(image)) return {ImageFailure::InvalidImage, {}};
     const auto pixelBytes = dibPixelBytes(image);
-    if (!pixelBytes) return std::nullopt;
+    if (!pixelBytes) return {ImageFailure::TooLargeForFormat, {}};
     const std::uint32_t offset = kBitmapFileHeaderSize + kBitmapInfoHeaderSize;
-    std::string out;
-    out.reserve(offset + *pixelBytes);
-    out += "BM";
-    putLe32(out, offset + *pixelBytes);
-    putLe16(out, 0);
-    putLe16(out, 0);
-    putLe32(out, offset);
-    appendInfoHeaderAndPixels(out, image, *pixelBytes);
-    return out;
+    return withoutThrowing([&] {
+        EncodedImage encoded;
+        std::string& out = encoded.bytes;
+        reserveOutput(out, offset + *pixelBytes, memoryLimit);
+        out += "BM";
+        putLe32(out, offset + *pixelBytes);
+        putLe16(out, 0);
+        putLe16(out, 0);
+        putLe32(out, offset);
+        appendInfoHeaderAndPixels(out, image, *pixelBytes);
+        return encoded;
+    });
+}
+
+ImageFailureNotice imageFailureNotice(ImageFailure failure, std::optional<ImageFormat> format,
+                                      std::uint32_t systemError) {
+    using Kind = ImageFailureNotice::Kind;
+    switch (failure) {
+    case ImageFailure::None:
+        return {};
+    case ImageFailure::InvalidImage:
+        return {Kind::InvalidImage, 0, {}};
+    case ImageFailure::OutOfMemory:
+        return {Kind::SystemText, kErrorNotEnoughMemory, {}};
+    case ImageFailure::WriteFailed:
+        return {Kind::SystemText, systemError != 0 ? systemError : kErrorWriteFault, {}};
+    case ImageFailure::TooLargeForFormat:
+        break;
+    }
+    if (!format) return {Kind::Text, 0, u"The image is too large for the clipboard (at most 4 GB)."};
+    switch (*format) {
+    case ImageFormat::Png:
+        return {Kind::Text, 0, u"The image is too large for the PNG format (at most 1,000,000 pixels a side)."};
+    case ImageFormat::Jpg:
+        return {Kind::Text, 0, u"The image is too large for the JPG format (at most 65,500 pixels a side)."};
+    case ImageFormat::Bmp:
+        break;
+    }
+    return {Kind::Text, 0, u"The image is too large for the BMP format (a file of at most 4 GB)."};
 }
 
 } // namespace zorbel

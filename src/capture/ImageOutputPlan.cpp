@@ -75,10 +75,10 @@ std::u16string imageFileTarget(std::u16string_view chosenPath, ImageFormat forma
     return target;
 }
 
-ImageWriteResult writeImageFile(FileStore& store, const std::u16string& path, ImageFormat format, const Image& image) {
-    const std::optional<std::string> bytes = encodeImage(format, image);
-    if (!bytes) return ImageWriteResult::EncodingFailed;
-    return writeFileAtomically(store, path, *bytes) ? ImageWriteResult::Written : ImageWriteResult::WritingFailed;
+ImageFailure writeImageFile(FileStore& store, const std::u16string& path, ImageFormat format, const Image& image) {
+    const EncodedImage encoded = encodeImage(format, image);
+    if (!encoded) return encoded.failure;
+    return writeFileAtomically(store, path, encoded.bytes) ? ImageFailure::None : ImageFailure::WriteFailed;
 }
 
 } // namespace zorbel

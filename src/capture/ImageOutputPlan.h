@@ -52,14 +52,9 @@ std::u16string_view imageFormatExtension(ImageFormat format); // ".png", ".bmp",
 // appended, so the encoder and the extension never disagree ("a.png" as JPG is "a.png.jpg").
 std::u16string imageFileTarget(std::u16string_view chosenPath, ImageFormat format);
 
-enum class ImageWriteResult {
-    Written,
-    EncodingFailed, // nothing was created
-    WritingFailed,  // the folder or the disk refused; nothing is left behind, an older file stays
-};
-
 // Encodes the image and writes it to path through a temporary file, so that a failure at any
-// point leaves no partial file and an existing file is replaced only by a complete one.
-ImageWriteResult writeImageFile(FileStore& store, const std::u16string& path, ImageFormat format, const Image& image);
+// point leaves no partial file and an existing file is replaced only by a complete one. An
+// encoder's failure creates nothing; WriteFailed leaves nothing behind, and an older file stays.
+ImageFailure writeImageFile(FileStore& store, const std::u16string& path, ImageFormat format, const Image& image);
 
 } // namespace zorbel

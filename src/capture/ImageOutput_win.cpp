@@ -90,26 +90,34 @@ LocalTime localTimeNow() {
 } // namespace
 
 DWORD copyImageToClipboard(const Image& image, HWND owner) {
-    const std::optional<std::string> dib = encodePackedDib(image);
-    if (!dib) return ERROR_NOT_ENOUGH_MEMORY;
+    const EncodedImage dib = encodePackedDib(image);
+    if (!dib) return dib.failure == ImageFailure::TooLargeForFormat ? ERROR_ARITHMETIC_OVERFLOW : ERROR_NOT_ENOUGH_MEMORY;
     // The memory is filled before the clipboard is opened, so that other programs wait as briefly
     // as possible.
-    return putOnClipboard(owner, CF_DIB, dib->data(), dib->size());
+    return putOnClipboard(owner, CF_DIB, dib.bytes.data(), dib.bytes.size());
 }
 
-DWORD saveImageFile(const Image& image, ImageFormat format, const std::u16string& path) {
+ImageFailureNotice saveImageFile(const Image& image, ImageFormat format, const std::u16string& path) {
     ErrorRecordingFileStore store;
     SetLastError(0);
-    switch (writeImageFile(store, path, format, image)) {
-    case ImageWriteResult::Written:
-        return 0;
-    case ImageWriteResult::EncodingFailed:
-        // The image was checked before; what is left is the libraries running out of memory.
-        return ERROR_NOT_ENOUGH_MEMORY;
-    case ImageWriteResult::WritingFailed:
+    const ImageFailure failure = writeImageFile(store, path, format, image);
+    return imageFailureNotice(failure, format, store.firstError());
+}
+
+void reportImageFailure(const ImageFailureNotice& notice) {
+    switch (notice.kind) {
+    case ImageFailureNotice::Kind::Nothing:
+        break;
+    case ImageFailureNotice::Kind::InvalidImage:
+        core::showBalloon(8);
+        break;
+    case ImageFailureNotice::Kind::SystemText:
+        core::reportSystemError(notice.systemCode);
+        break;
+    case ImageFailureNotice::Kind::Text:
+        core::showBalloonText(notice.text);
         break;
     }
-    return store.firstError() != 0 ? store.firstError() : ERROR_WRITE_FAULT;
 }
 
 std::optional<ImageFileChoice> askForImageFile(ImageFormat preselected) {
@@ -163,8 +171,7 @@ bool outputImage(const Image& image) {
                 settings.pImageFormat = chosenSetting;
                 core::saveSettings();
             }
-            if (const DWORD error = saveImageFile(image, choice->format, choice->path); error != 0)
-                core::reportSystemError(error);
+            reportImageFailure(saveImageFile(image, choice->format, choice->path));
         }
     }
     return true;

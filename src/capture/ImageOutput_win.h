@@ -22,8 +22,11 @@ bool isImageOutputInProgress();
 [[nodiscard]] DWORD copyImageToClipboard(const Image& image, HWND owner);
 
 // Writes the image as a file of that format; an existing file is replaced only by a complete
-// new one. 0 on success, else the Win32 error.
-[[nodiscard]] DWORD saveImageFile(const Image& image, ImageFormat format, const std::u16string& path);
+// new one. What to tell the user: Kind::Nothing on success, else the failure (a refused write,
+// no memory, a picture the format cannot hold).
+[[nodiscard]] ImageFailureNotice saveImageFile(const Image& image, ImageFormat format, const std::u16string& path);
+// Shows the notice as a balloon (nothing for Kind::Nothing).
+void reportImageFailure(const ImageFailureNotice& notice);
 
 struct ImageFileChoice {
     std::u16string path; // the target, extension of the type already appended

@@ -54,7 +54,7 @@ void onPaint(HWND hwnd) noexcept {
     EndPaint(hwnd, &paint);
 }
 
-LRESULT CALLBACK magnifierProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT magnifierMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DPICHANGED:
         // Sized and moved for the new DPI at the next placement.
@@ -75,6 +75,15 @@ LRESULT CALLBACK magnifierProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// An exception (a failed allocation, say) ends the one message, not the program.
+LRESULT CALLBACK magnifierProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return magnifierMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
 }
 
 bool registerMagnifierClass() {

@@ -36,8 +36,6 @@ constexpr std::size_t kPixelsPerBand = 256 * 1024;
 constexpr std::size_t kBandsPerCore = 4;
 constexpr unsigned kMaxThreads = 16;
 constexpr int kProbeRows = 16;
-// libpng's readers refuse a larger side by default, so such a file would be of little use.
-constexpr int kMaxPngSide = 1'000'000;
 
 // PNG's row filters that the encoder uses; the value is the filter byte.
 enum class RowFilter : unsigned char { None = 0, Sub = 1, Up = 2, Average = 3 };

@@ -354,7 +354,7 @@ void onPaint(HWND hwnd) {
     EndPaint(hwnd, &paint);
 }
 
-LRESULT CALLBACK overlayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT overlayMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (hwnd != overlay().window.get()) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
     case WM_MOUSEMOVE:
@@ -413,6 +413,15 @@ LRESULT CALLBACK overlayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// An exception (a failed allocation, say) ends the one message, not the program.
+LRESULT CALLBACK overlayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return overlayMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
 }
 
 bool registerOverlayClass() {

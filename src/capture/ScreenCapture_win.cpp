@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <string_view>
 #include <vector>
 
 #include "app/BoundFunctions_win.h"
@@ -12,6 +13,7 @@
 #include "capture/CaptureGeometry.h"
 #include "capture/CaptureHandles_win.h"
 #include "capture/ImageOutput_win.h"
+#include "windows/ZOrder_win.h"
 
 namespace zorbel {
 namespace {
@@ -162,10 +164,12 @@ BOOL CALLBACK collectMatchingMonitor(HMONITOR monitor, HDC, LPRECT rect, LPARAM 
     auto* search = reinterpret_cast<DisplaySearch*>(parameter);
     MONITORINFOEXW info{};
     info.cbSize = sizeof(info);
-    if (rect && GetMonitorInfoW(monitor, &info) && fromWide(info.szDevice) == *search->deviceName) {
+    if (rect && GetMonitorInfoW(monitor, &info) &&
+        std::u16string_view(reinterpret_cast<const char16_t*>(info.szDevice)) == *search->deviceName) {
         try {
             search->matches.push_back(*rect);
         } catch (...) {
+            // No memory for the match: that monitor is not captured.
         }
     }
     return TRUE; // every matching monitor counts
@@ -218,10 +222,12 @@ WindowRendering renderWindow(HWND window) {
     const CapturePoint at =
         thumbnailHostPosition(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
     if (UniqueWindow host = createThumbnailHost(at)) rendering.image = renderThroughThumbnail(host.get(), window, at, rendering.dwmFailure);
-    // Without a thumbnail (no DWM, or Wine's stub) the window prints itself; covering windows do
-    // not matter to that either.
+    // Without a thumbnail (no DWM, or Wine's stub; always for a child window) the window prints
+    // itself; covering windows do not matter to that either. PrintWindow sends it WM_PRINT and
+    // waits for good, so a window that does not answer is not asked.
     RECT bounds{};
-    if (!rendering.image && window && GetWindowRect(window, &bounds)) {
+    if (!rendering.image && window && GetWindowRect(window, &bounds) &&
+        (rendering.responsiveness = testResponsiveness(window)).ok) {
         rendering.image = printWindowImage(window, bounds.right - bounds.left, bounds.bottom - bounds.top);
         rendering.printedDirectly = rendering.image.has_value();
     }
@@ -233,6 +239,10 @@ bool captureWindow(HWND window) {
     if (rendering.image) {
         outputImage(*rendering.image);
         return true;
+    }
+    if (!rendering.responsiveness.ok) {
+        reportWindowFailure(rendering.responsiveness);
+        return false;
     }
     if (FAILED(rendering.dwmFailure)) core::reportSystemError(static_cast<DWORD>(rendering.dwmFailure));
     core::showBalloon(kWindowCaptureFailedBalloon);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/ImageOps.h"
+#include "windows/WindowFailures_win.h"
 
 namespace zorbel {
 
@@ -16,8 +17,9 @@ namespace zorbel {
 bool captureScreenRect(int width, int height, int left, int top);
 
 // Captures one window by itself, frame included, even when other windows cover it: through a DWM
-// thumbnail, or where the DWM cannot give one, by asking the window to print itself. False when
-// neither worked (reported).
+// thumbnail, or where the DWM cannot give one, by asking the window to print itself. A window that
+// does not answer within 100 ms is not asked (PrintWindow waits for it without a time-out). False
+// when neither worked (reported; a hung window as every other action on it reports it).
 bool captureWindow(HWND window);
 
 // Captures every monitor whose device name (\\.\DISPLAY1, ...) is exactly deviceName.
@@ -40,6 +42,7 @@ struct WindowRendering {
     std::optional<Image> image; // when a rendering succeeded
     HRESULT dwmFailure = S_OK;  // the first failing DWM call's result, if any
     bool printedDirectly = false; // the window printed itself (no thumbnail)
+    WindowChange responsiveness;  // not ok when the window was not asked to print: it did not answer
 };
 WindowRendering renderWindow(HWND window);
 

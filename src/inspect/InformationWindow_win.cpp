@@ -31,6 +31,8 @@ constexpr int kInitialColumnWidth = 200;
 constexpr int kTabControlId = 100;
 constexpr int kFirstListId = 101;
 constexpr UINT kPointerMovedMessage = WM_APP + 1;
+constexpr int kHeaderTitleCapacity = 128;
+constexpr int kHeaderMargin = 6; // at 96 DPI, either side of a column title: three 2-pixel edges
 
 constexpr int kUserInfoTab = 0;
 constexpr int kDimensionsTab = 1;
@@ -48,6 +50,26 @@ HWND lastPointerWindow = nullptr;
 POINT pendingPointer{};
 bool pointerMovePosted = false;
 
+// The width a column's title needs: its text in the header's font and the header's margin on
+// either side.
+int headerTitleWidth(HWND list, int column) {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    wchar_t text[kHeaderTitleCapacity]{};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = kHeaderTitleCapacity;
+    if (!header || !SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item)))
+        return 0;
+    const WindowDc dc(header);
+    if (!dc) return 0;
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(header, WM_GETFONT, 0, 0));
+    const ScopedSelect selected(dc.get(), font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &extent)) return 0;
+    return extent.cx + 2 * MulDiv(kHeaderMargin, windowDpi(list), 96);
+}
+
 class InformationWindow {
 public:
     static std::unique_ptr<InformationWindow> open();
@@ -59,6 +81,7 @@ public:
 private:
     friend LRESULT CALLBACK zorbel::boundWindowProc<InformationWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool onCreate();
     void onSize(int width, int height);
@@ -141,7 +164,16 @@ std::unique_ptr<InformationWindow> InformationWindow::open() {
     return self;
 }
 
+// An exception (a failed allocation while a report is built) ends the one message, not the program.
 LRESULT InformationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT InformationWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return onCreate() ? 0 : -1;
@@ -309,10 +341,17 @@ void InformationWindow::applyFonts(int dpi) {
     listFont_ = std::move(listFont);
 }
 
+// Each column as wide as its widest cell or its title, whichever is wider: sized to the cells
+// alone, a title wider than them ("Result" over short results) would be cut with an ellipsis.
+// LVSCW_AUTOSIZE_USEHEADER is not used: it makes the last column fill the list instead.
 void InformationWindow::sizeColumns() {
     for (HWND list : lists_)
-        for (int column = 0; column < static_cast<int>(kReportColumns); ++column)
+        for (int column = 0; column < static_cast<int>(kReportColumns); ++column) {
             SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), LVSCW_AUTOSIZE);
+            const int cells = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+            if (const int title = headerTitleWidth(list, column); title > cells)
+                SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), title);
+        }
 }
 
 void InformationWindow::showSelectedList() {

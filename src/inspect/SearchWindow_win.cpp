@@ -38,6 +38,7 @@ public:
 private:
     friend LRESULT CALLBACK zorbel::boundWindowProc<SearchWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool onCreate();
     void onCommand(ViewerCommand command);
@@ -71,7 +72,16 @@ std::unique_ptr<SearchWindow> SearchWindow::open(HWND owner) {
     return self;
 }
 
+// An exception (a failed allocation, say) ends the one message, not the program.
 LRESULT SearchWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT SearchWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return onCreate() ? 0 : -1;

@@ -111,6 +111,7 @@ public:
 private:
     friend LRESULT CALLBACK zorbel::boundWindowProc<TreeWindow>(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool onCreate();
     void onSize(int width, int height);
@@ -157,7 +158,16 @@ std::unique_ptr<TreeWindow> TreeWindow::open() {
     return self;
 }
 
+// An exception (a failed allocation, say) ends the one message, not the program.
 LRESULT TreeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT TreeWindow::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         return onCreate() ? 0 : -1;
@@ -328,7 +338,8 @@ void TreeWindow::expand(bool all) {
     for (std::size_t index : expanded)
         SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(snapshot.items[index]));
     if (selected) SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
-    if (selectedIndex) selectAndReveal(snapshot, *selectedIndex);
+    // With nothing selected, Expand All still ends on the first item, selected and in view.
+    selectAndReveal(snapshot, selectedIndex.value_or(0));
 }
 
 void TreeWindow::sort(bool all) {

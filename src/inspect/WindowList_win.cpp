@@ -30,14 +30,14 @@ DWORD errorOfStatus(LONG status) {
 }
 
 // The handles NtUserBuildHwndList gives, ending in the zero the buffer was cleared with; nothing
-// when the call fails (the user has been told then).
-std::optional<std::vector<HWND>> buildHwndList(HWND parent, bool children, DWORD thread) {
-    const auto build = bound().NtUserBuildHwndList;
+// when the call fails (the user has been told then) or gives no window at all.
+std::optional<std::vector<HWND>> buildHwndList(BuildHwndList build, HWND parent, bool children, DWORD thread) {
     for (int attempt = 0; attempt < kListAttempts; ++attempt) {
         UINT count = 0;
         SetLastError(0);
         LONG status = build(nullptr, parent, children, FALSE, thread, 0, nullptr, &count);
-        if (status == 0 && count == 0) return std::vector<HWND>{nullptr}; // no window at all
+        // Asked with no room, the call must say how much it needs: success here is a failure,
+        // and the list the user sees is kept instead of being emptied.
         if (status != kStatusBufferTooSmall) {
             viewerNotices().systemError(errorOfStatus(status));
             return std::nullopt;
@@ -47,6 +47,7 @@ std::optional<std::vector<HWND>> buildHwndList(HWND parent, bool children, DWORD
         SetLastError(0);
         status = build(nullptr, parent, children, FALSE, thread, count, handles.data(), &filled);
         if (status == 0) {
+            if (filled == 0) return std::nullopt; // nothing listed: the list stays as it was
             handles.resize(static_cast<std::size_t>(filled < count ? filled : count) + 1);
             handles.back() = nullptr;
             return handles;
@@ -61,7 +62,11 @@ std::optional<std::vector<HWND>> buildHwndList(HWND parent, bool children, DWORD
 }
 
 BOOL CALLBACK collectWindow(HWND window, LPARAM list) noexcept {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    try {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    } catch (...) {
+        return FALSE; // no memory for more: the windows so far are listed
+    }
     return TRUE;
 }
 
@@ -95,19 +100,8 @@ void keepWindowsWhoseProcess(Test test) {
     });
 }
 
-} // namespace
-
-std::vector<WindowListEntry>& windowList() { return entries; }
-
-bool fillFromSystemList(HWND parent, bool children, DWORD thread) {
-    std::vector<HWND> handles;
-    if (bound().NtUserBuildHwndList && !runningUnderWine()) {
-        std::optional<std::vector<HWND>> built = buildHwndList(parent, children, thread);
-        if (!built) return false;
-        handles = std::move(*built);
-    } else {
-        handles = enumerateHwndList(parent, children, thread);
-    }
+// Replaces the list with the windows of handles, each with its depth below parent.
+void fillEntries(const std::vector<HWND>& handles, HWND parent) {
     AncestorCounter ancestors([](std::uint64_t handle) { return handleValue(GetAncestor(windowOf(handle), GA_PARENT)); });
     const std::int32_t parentCount = ancestors.count(handleValue(parent));
     std::vector<WindowListEntry> filled;
@@ -121,6 +115,23 @@ bool fillFromSystemList(HWND parent, bool children, DWORD thread) {
         filled.push_back(std::move(entry));
     }
     entries = std::move(filled);
+}
+
+} // namespace
+
+std::vector<WindowListEntry>& windowList() { return entries; }
+
+bool fillFromSystemList(HWND parent, bool children, DWORD thread) {
+    if (bound().NtUserBuildHwndList && !runningUnderWine())
+        return fillFromHwndList(bound().NtUserBuildHwndList, parent, children, thread);
+    fillEntries(enumerateHwndList(parent, children, thread), parent);
+    return true;
+}
+
+bool fillFromHwndList(BuildHwndList build, HWND parent, bool children, DWORD thread) {
+    std::optional<std::vector<HWND>> built = buildHwndList(build, parent, children, thread);
+    if (!built) return false;
+    fillEntries(*built, parent);
     return true;
 }
 

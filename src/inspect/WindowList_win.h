@@ -25,4 +25,9 @@ std::optional<HWND> runEnumeration(Enumeration enumeration, HWND selected);
 // False when the system could not give the list; the list is then unchanged and the user told.
 [[nodiscard]] bool fillFromSystemList(HWND parent, bool children, DWORD thread);
 
+// The same through a given NtUserBuildHwndList (tests hand in one that fails). A call that fails,
+// or that lists no window, leaves the list as it was.
+using BuildHwndList = LONG(WINAPI*)(HDESK, HWND, BOOL, BOOL, DWORD, UINT, HWND*, UINT*);
+[[nodiscard]] bool fillFromHwndList(BuildHwndList build, HWND parent, bool children, DWORD thread);
+
 } // namespace zorbel

@@ -100,10 +100,14 @@ void fetch(FetchJob& job) {
 // they cannot pile up.
 std::atomic<int> fetchesRunning{0};
 
-DWORD WINAPI fetchThread(LPVOID parameter) {
+DWORD WINAPI fetchThread(LPVOID parameter) noexcept {
     {
         const std::unique_ptr<std::shared_ptr<FetchJob>> job(static_cast<std::shared_ptr<FetchJob>*>(parameter));
-        fetch(**job);
+        try {
+            fetch(**job);
+        } catch (...) {
+            // A failed allocation: the check ends as one that got no answer.
+        }
     }
     --fetchesRunning;
     return 0;
@@ -115,17 +119,27 @@ struct UpdateCheckJob {
     HWND notify;
 };
 
-DWORD WINAPI updateCheckThread(LPVOID parameter) {
-    const std::unique_ptr<UpdateCheckJob> job(static_cast<UpdateCheckJob*>(parameter));
-    const UpdateResult result = judgeUpdate(fetchUpdateFile(job->url), job->localValue);
+void checkAndTell(const UpdateCheckJob& job) {
+    const UpdateResult result = judgeUpdate(fetchUpdateFile(job.url), job.localValue);
     if (result.verdict == UpdateVerdict::Newer) {
         // "Yes" hands the home page to the shell, which may use COM on this thread.
         const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         core::showMessageBox(kUpdateQuestion);
         if (SUCCEEDED(com)) CoUninitialize();
     } else {
-        PostMessageW(job->notify, kUpdateCheckDoneMessage, static_cast<WPARAM>(result.verdict),
+        PostMessageW(job.notify, kUpdateCheckDoneMessage, static_cast<WPARAM>(result.verdict),
                      static_cast<LPARAM>(result.error));
+    }
+}
+
+DWORD WINAPI updateCheckThread(LPVOID parameter) noexcept {
+    const std::unique_ptr<UpdateCheckJob> job(static_cast<UpdateCheckJob*>(parameter));
+    try {
+        checkAndTell(*job);
+    } catch (...) {
+        // A failed allocation: the GUI thread is still told that the check is over.
+        PostMessageW(job->notify, kUpdateCheckDoneMessage, static_cast<WPARAM>(UpdateVerdict::Failed),
+                     static_cast<LPARAM>(ERROR_NOT_ENOUGH_MEMORY));
     }
     return 0;
 }

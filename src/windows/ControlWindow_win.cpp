@@ -9,21 +9,28 @@ namespace {
 
 UniqueWindow window;
 
-void onEndTaskFailed(DWORD error) noexcept {
+void onEndTaskFailed(DWORD error) {
     reportWindowFailure(WindowChange::failure(FailedStep::SystemCall, error));
 }
 
 LRESULT CALLBACK controlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    switch (message) {
-    case kWheelWorkMessage:
-        runWheelWork();
+    // The work reports failures as balloons, whose texts are allocated: an exception ends the one
+    // message, not the program.
+    try {
+        switch (message) {
+        case kWheelWorkMessage:
+            runWheelWork();
+            return 0;
+        case kEndTaskFailedMessage:
+            onEndTaskFailed(static_cast<DWORD>(wParam));
+            return 0;
+        default:
+            break;
+        }
+    } catch (...) {
         return 0;
-    case kEndTaskFailedMessage:
-        onEndTaskFailed(static_cast<DWORD>(wParam));
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 } // namespace

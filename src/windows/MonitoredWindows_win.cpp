@@ -57,14 +57,15 @@ private:
     static bool registerClass();
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void createList();
     void applyFonts(int dpi);
-    void onSize(int width, int height) noexcept;
-    void onDpiChanged(int dpi, const RECT& suggested) noexcept;
-    void onContextMenu(HWND source, int x, int y) noexcept;
-    LRESULT onKey(UINT virtualKey) noexcept;
-    LRESULT onListColour(HDC hdc) noexcept;
-    void run(MonitoredWindowsCommand command) noexcept;
+    void onSize(int width, int height);
+    void onDpiChanged(int dpi, const RECT& suggested);
+    void onContextMenu(HWND source, int x, int y);
+    LRESULT onKey(UINT virtualKey);
+    LRESULT onListColour(HDC hdc);
+    void run(MonitoredWindowsCommand command);
 
     std::vector<int> selectedRows() const;
     std::u16string rowText(int row) const;
@@ -193,7 +194,7 @@ void MonitoredWindows::removeSelectedRules() {
     core::requestMenuRebuild();
 }
 
-void MonitoredWindows::run(MonitoredWindowsCommand command) noexcept {
+void MonitoredWindows::run(MonitoredWindowsCommand command) {
     switch (command) {
     case MonitoredWindowsCommand::CopyRow:
         copyRows(true);
@@ -207,17 +208,17 @@ void MonitoredWindows::run(MonitoredWindowsCommand command) noexcept {
     }
 }
 
-void MonitoredWindows::onSize(int width, int height) noexcept {
+void MonitoredWindows::onSize(int width, int height) {
     if (list_) MoveWindow(list_, 0, 0, width, height, TRUE);
 }
 
-void MonitoredWindows::onDpiChanged(int dpi, const RECT& suggested) noexcept {
+void MonitoredWindows::onDpiChanged(int dpi, const RECT& suggested) {
     applyFonts(dpi);
     fitHorizontalExtent(monitorRuleRows(monitorRules()));
     moveToSuggestedRect(hwnd_, suggested);
 }
 
-void MonitoredWindows::onContextMenu(HWND source, int x, int y) noexcept {
+void MonitoredWindows::onContextMenu(HWND source, int x, int y) {
     if (source != list_) return;
     if (x == -1 && y == -1) {
         // From the keyboard: at the caret row, or the list's corner.
@@ -242,7 +243,7 @@ void MonitoredWindows::onContextMenu(HWND source, int x, int y) noexcept {
     TrackPopupMenu(menu.get(), TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
 }
 
-LRESULT MonitoredWindows::onKey(UINT virtualKey) noexcept {
+LRESULT MonitoredWindows::onKey(UINT virtualKey) {
     switch (listKeyAction(virtualKey, GetKeyState(VK_CONTROL) < 0)) {
     case ListKeyAction::CopyRow:
         run(MonitoredWindowsCommand::CopyRow);
@@ -259,13 +260,22 @@ LRESULT MonitoredWindows::onKey(UINT virtualKey) noexcept {
     return kKeyDefault;
 }
 
-LRESULT MonitoredWindows::onListColour(HDC hdc) noexcept {
+LRESULT MonitoredWindows::onListColour(HDC hdc) {
     SetTextColor(hdc, kDarkListText);
     SetBkColor(hdc, kDarkListBackground);
     return reinterpret_cast<LRESULT>(darkBrush_.get());
 }
 
+// An exception (a failed allocation) ends the one message, not the program.
 LRESULT MonitoredWindows::handle(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return dispatch(message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT MonitoredWindows::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         onSize(LOWORD(lParam), HIWORD(lParam));

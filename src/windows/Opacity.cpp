@@ -64,4 +64,15 @@ int wheelStepsPercent(std::optional<std::uint8_t> currentAlpha, std::span<const 
     return percent;
 }
 
+OpacityPlan planOpacity(const LayeringFacts& facts, int percent) {
+    using Action = OpacityPlan::Action;
+    if (facts.layered && !facts.attributesReadable) return {Action::LeaveAlone, 0, 0};
+    const bool colourKey = facts.layered && (facts.flags & kLayeredColourKey) != 0;
+    if (opacityRemovesLayering(percent)) {
+        if (colourKey) return {Action::SetAttributes, static_cast<std::uint8_t>(kAlphaOpaque), kLayeredColourKey};
+        return {facts.layered ? Action::RemoveLayering : Action::Nothing, static_cast<std::uint8_t>(kAlphaOpaque), 0};
+    }
+    return {Action::SetAttributes, opacityAlpha(percent), kLayeredAlpha | (colourKey ? kLayeredColourKey : 0u)};
+}
+
 } // namespace zorbel

@@ -47,4 +47,36 @@ int wheelStepPercent(std::optional<std::uint8_t> currentAlpha, WheelDirection di
 // if the window had been read again between them.
 int wheelStepsPercent(std::optional<std::uint8_t> currentAlpha, std::span<const WheelDirection> steps);
 
+// SetLayeredWindowAttributes flags (LWA_*).
+inline constexpr std::uint32_t kLayeredColourKey = 0x1;
+inline constexpr std::uint32_t kLayeredAlpha = 0x2;
+
+// What a window's extended style and GetLayeredWindowAttributes say before its opacity changes.
+struct LayeringFacts {
+    bool layered = false;            // WS_EX_LAYERED is set
+    bool attributesReadable = false; // GetLayeredWindowAttributes succeeded
+    std::uint32_t flags = 0;         // the LWA_* flags it gave
+};
+
+// The change one opacity level makes to a window.
+struct OpacityPlan {
+    enum class Action {
+        Nothing,        // already opaque, not layered
+        SetAttributes,  // set WS_EX_LAYERED (when missing), then alpha and flags
+        RemoveLayering, // clear WS_EX_LAYERED and repaint
+        LeaveAlone,     // the window draws its own per-pixel alpha: any change would break it
+    };
+    Action action = Action::Nothing;
+    std::uint8_t alpha = 255;
+    std::uint32_t flags = 0; // for SetAttributes; the colour key is passed back unchanged
+
+    bool operator==(const OpacityPlan&) const = default;
+};
+
+// A window that is layered but has no attributes to read draws itself with UpdateLayeredWindow:
+// constant attributes would make its own updates fail from then on (its content freezes), and
+// removing the style would leave it black for good, so it is left alone. A colour key the window
+// set is kept; at 100 % such a window stays layered with its key instead of losing its shape.
+OpacityPlan planOpacity(const LayeringFacts& facts, int percent);
+
 } // namespace zorbel

@@ -31,24 +31,40 @@ WindowChange applyWindowOpacity(HWND hwnd, int percent) {
     SetLastError(0);
     const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
     if (exStyle == 0 && GetLastError() != 0) return systemFailure();
-    const bool wasLayered = (exStyle & WS_EX_LAYERED) != 0;
+    LayeringFacts facts;
+    facts.layered = (exStyle & WS_EX_LAYERED) != 0;
+    COLORREF colourKey = 0;
+    if (const auto getAttributes = bound().GetLayeredWindowAttributes; facts.layered && getAttributes) {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        facts.attributesReadable = getAttributes(hwnd, &colourKey, &alpha, &flags) != FALSE;
+        facts.flags = flags;
+    }
+    const OpacityPlan plan = planOpacity(facts, percent);
 
-    if (opacityRemovesLayering(percent)) {
-        if (!wasLayered) return WindowChange::success(); // already opaque
+    switch (plan.action) {
+    case OpacityPlan::Action::Nothing:
+        return WindowChange::success();
+    case OpacityPlan::Action::LeaveAlone:
+        return WindowChange::failure(FailedStep::DrawsOwnTransparency, 0);
+    case OpacityPlan::Action::RemoveLayering: {
         const WindowChange removed = writeLayeredBit(hwnd, exStyle, false);
         if (!removed.ok) return removed;
         RedrawWindow(hwnd, nullptr, nullptr, kRepaintFlags);
         return WindowChange::success();
     }
+    case OpacityPlan::Action::SetAttributes:
+        break;
+    }
 
-    if (!wasLayered) {
+    if (!facts.layered) {
         const WindowChange added = writeLayeredBit(hwnd, exStyle, true);
         if (!added.ok) return added;
     }
     SetLastError(0);
-    if (!SetLayeredWindowAttributes(hwnd, 0, opacityAlpha(percent), LWA_ALPHA)) {
+    if (!SetLayeredWindowAttributes(hwnd, colourKey, plan.alpha, plan.flags)) {
         const WindowChange failed = systemFailure();
-        if (!wasLayered) (void)writeLayeredBit(hwnd, exStyle, false);
+        if (!facts.layered) (void)writeLayeredBit(hwnd, exStyle, false);
         return failed;
     }
     SetLastError(0);

@@ -7,6 +7,7 @@
 #include "windows/Opacity_win.h"
 #include "windows/WheelHook.h"
 #include "windows/WindowFailures_win.h"
+#include "windows/ZOrder_win.h"
 
 namespace zorbel {
 namespace {
@@ -32,6 +33,9 @@ bool postWheelWork() {
 WheelHook wheel({targetUnderCursor, postWheelWork});
 UniqueHook hook;
 WheelStatistics statistics;
+// The last window the mode left alone because it draws its own transparency: the user is told
+// once, not at every wheel step over it.
+HWND leftAlone = nullptr;
 
 LRESULT CALLBACK wheelHookProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
     if (code == HC_ACTION && lParam != 0) {
@@ -48,7 +52,11 @@ void applyWheelBatch(const WheelBatch& batch) {
     // Reading the alpha sends the window nothing; the change itself is preceded by the
     // responsiveness test, so a hung window costs at most its 100 ms.
     const int percent = wheelStepsPercent(windowConstantAlpha(hwnd), batch.taken());
-    (void)setWindowOpacity(hwnd, percent);
+    WindowChange change = testResponsiveness(hwnd);
+    if (change.ok) change = applyWindowOpacity(hwnd, percent);
+    const bool toldAlready = !change.ok && change.step == FailedStep::DrawsOwnTransparency && hwnd == leftAlone;
+    if (!change.ok && change.step == FailedStep::DrawsOwnTransparency) leftAlone = hwnd;
+    if (!toldAlready) reportWindowFailure(change);
     ++statistics.batchesApplied;
 }
 
@@ -68,6 +76,7 @@ bool toggleWheelTransparencyMode() {
         return false;
     }
     wheel.start();
+    leftAlone = nullptr;
     SetLastError(0);
     hook.reset(SetWindowsHookExW(WH_MOUSE_LL, wheelHookProc, GetModuleHandleW(nullptr), 0));
     if (!hook) {

@@ -23,6 +23,9 @@ void reportWindowFailure(const WindowChange& change) {
     case FailureReport::Kind::Balloon:
         core::showBalloon(report.balloonCode);
         break;
+    case FailureReport::Kind::FixedText:
+        core::showBalloonText(report.text);
+        break;
     }
 }
 

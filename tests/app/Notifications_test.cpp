@@ -128,7 +128,8 @@ TEST(MessageBoxContentTest, LanguageFileTextsReplaceTheDefaults) {
 TEST(SystemErrorFallbackTextTest, NamesTheCodeInDecimal) {
     EXPECT_EQ(systemErrorFallbackText(0), u"GetFormattedMessage Failed: 0");
     EXPECT_EQ(systemErrorFallbackText(1460), u"GetFormattedMessage Failed: 1460");
-    EXPECT_EQ(systemErrorFallbackText(0xFFFFFFFFu), u"GetFormattedMessage Failed: 4294967295");
+    EXPECT_EQ(systemErrorFallbackText(0xFFFFFFFFu), u"GetFormattedMessage Failed: -1");
+    EXPECT_EQ(systemErrorFallbackText(0x80004001u), u"GetFormattedMessage Failed: -2147467263"); // E_NOTIMPL
 }
 
 TEST(TrayTooltipTextTest, CountsWindowsAndTopMostWindows) {

@@ -112,7 +112,7 @@ TEST_F(NotificationsTest, UnknownErrorCodeGivesTheFallbackText) {
     EXPECT_EQ(systemErrorNotification(0x7FFFFFFF, false), u"GetFormattedMessage Failed: 2147483647");
     // Shown too: a failure without a system text still tells the user its code.
     EXPECT_EQ(lastBalloonText(), u"GetFormattedMessage Failed: 2147483647");
-    EXPECT_EQ(systemErrorNotification(0xDEADBEEF, true), u"GetFormattedMessage Failed: 3735928559");
+    EXPECT_EQ(systemErrorNotification(0xDEADBEEF, true), u"GetFormattedMessage Failed: -559038737");
 }
 
 // ---- Message boxes ------------------------------------------------------------------------------

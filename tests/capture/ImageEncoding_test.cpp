@@ -199,8 +199,9 @@ TEST(ImageEncodingTest, BmpHeadersAndBottomUpPaddedRows) {
     for (const Size size : kSizes) {
         SCOPED_TRACE(testing::Message() << size.width << "x" << size.height);
         const Image image = testPattern(size.width, size.height);
-        const auto bytes = encodeBmp(image);
-        ASSERT_TRUE(bytes);
+        const EncodedImage encoded = encodeBmp(image);
+        ASSERT_TRUE(encoded);
+        const std::string* bytes = &encoded.bytes;
         const std::uint32_t stride = (static_cast<std::uint32_t>(size.width) * 3 + 3) / 4 * 4;
         const std::uint32_t pixelBytes = stride * static_cast<std::uint32_t>(size.height);
         ASSERT_EQ(bytes->size(), 54u + pixelBytes);
@@ -227,15 +228,15 @@ TEST(ImageEncodingTest, BmpHeadersAndBottomUpPaddedRows) {
                 ASSERT_EQ((*bytes)[row + pad], '\0');
         }
         // The clipboard's packed bitmap is the file without its file header.
-        EXPECT_EQ(encodePackedDib(image), bytes->substr(14));
+        EXPECT_EQ(encodePackedDib(image).bytes, bytes->substr(14));
     }
 }
 
 TEST(ImageEncodingTest, EncodeImageFollowsTheFormat) {
     const Image image = testPattern(9, 4);
-    EXPECT_EQ(encodeImage(ImageFormat::Png, image), encodePng(image));
-    EXPECT_EQ(encodeImage(ImageFormat::Bmp, image), encodeBmp(image));
-    EXPECT_EQ(encodeImage(ImageFormat::Jpg, image), encodeJpeg(image));
+    EXPECT_EQ(encodeImage(ImageFormat::Png, image).bytes, encodePng(image).value());
+    EXPECT_EQ(encodeImage(ImageFormat::Bmp, image).bytes, encodeBmp(image).bytes);
+    EXPECT_EQ(encodeImage(ImageFormat::Jpg, image).bytes, encodeJpeg(image).value());
     EXPECT_FALSE(encodeImage(static_cast<ImageFormat>(3), image));
 }
 
@@ -376,6 +377,66 @@ TEST(ImageEncodingTest, LibraryErrorsBecomeAFailureNotACrash) {
     EXPECT_TRUE(encodeJpeg(testPattern(3, 3)));
     // Our own bitmap writer has no such limit.
     EXPECT_TRUE(encodeBmp(tooWideForJpeg));
+}
+
+// Sizes a format cannot hold are named as such, not taken for a lack of memory.
+TEST(ImageEncodingTest, FailuresSayWhatHappened) {
+    const Image tooWideForJpeg = testPattern(kMaxJpegSide + 1, 1);
+    const Image tooTallForPng = testPattern(1, kMaxPngSide + 1);
+    const struct {
+        ImageFormat format;
+        const Image* image;
+        ImageFailure failure;
+    } cases[] = {
+        {ImageFormat::Jpg, &tooWideForJpeg, ImageFailure::TooLargeForFormat},
+        {ImageFormat::Png, &tooWideForJpeg, ImageFailure::None},
+        {ImageFormat::Png, &tooTallForPng, ImageFailure::TooLargeForFormat},
+        {ImageFormat::Bmp, &tooTallForPng, ImageFailure::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(encodeImage(c.format, *c.image).failure, c.failure) << static_cast<int>(c.format);
+}
+
+// An allocation that fails inside an encoder is a failure to report, never an exception that
+// would end the process from a window procedure.
+TEST(ImageEncodingTest, AnAllocationThatFailsIsOutOfMemoryNotAnException) {
+    const Image image = testPattern(64, 48);
+    const std::size_t tooLittle = 64 * 48 * 3 - 1;
+    EncodedImage dib;
+    EncodedImage bmp;
+    ASSERT_NO_THROW(dib = encodePackedDib(image, tooLittle));
+    ASSERT_NO_THROW(bmp = encodeBmp(image, tooLittle));
+    EXPECT_EQ(dib.failure, ImageFailure::OutOfMemory);
+    EXPECT_EQ(bmp.failure, ImageFailure::OutOfMemory);
+    EXPECT_TRUE(dib.bytes.empty() && bmp.bytes.empty());
+    EXPECT_TRUE(encodePackedDib(image, 40 + 64 * 48 * 3)) << "the exact size is enough";
+}
+
+TEST(ImageEncodingTest, EachFailureHasATextThatSaysWhatHappened) {
+    using Kind = ImageFailureNotice::Kind;
+    const struct {
+        ImageFailure failure;
+        std::optional<ImageFormat> format;
+        std::uint32_t systemError;
+        ImageFailureNotice notice;
+    } cases[] = {
+        {ImageFailure::None, ImageFormat::Png, 0, {}},
+        {ImageFailure::InvalidImage, ImageFormat::Png, 0, {Kind::InvalidImage, 0, {}}},
+        {ImageFailure::OutOfMemory, ImageFormat::Bmp, 0, {Kind::SystemText, kErrorNotEnoughMemory, {}}},
+        {ImageFailure::OutOfMemory, std::nullopt, 0, {Kind::SystemText, kErrorNotEnoughMemory, {}}},
+        {ImageFailure::WriteFailed, ImageFormat::Png, 5, {Kind::SystemText, 5, {}}},
+        {ImageFailure::WriteFailed, ImageFormat::Png, 0, {Kind::SystemText, kErrorWriteFault, {}}},
+        {ImageFailure::TooLargeForFormat, ImageFormat::Jpg, 0,
+         {Kind::Text, 0, u"The image is too large for the JPG format (at most 65,500 pixels a side)."}},
+        {ImageFailure::TooLargeForFormat, ImageFormat::Png, 0,
+         {Kind::Text, 0, u"The image is too large for the PNG format (at most 1,000,000 pixels a side)."}},
+        {ImageFailure::TooLargeForFormat, ImageFormat::Bmp, 0,
+         {Kind::Text, 0, u"The image is too large for the BMP format (a file of at most 4 GB)."}},
+        {ImageFailure::TooLargeForFormat, std::nullopt, 0,
+         {Kind::Text, 0, u"The image is too large for the clipboard (at most 4 GB)."}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(imageFailureNotice(c.failure, c.format, c.systemError), c.notice) << static_cast<int>(c.failure);
 }
 
 } // namespace

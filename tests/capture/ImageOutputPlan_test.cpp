@@ -126,8 +126,8 @@ TEST(ImageOutputPlanTest, WrittenFileHoldsTheEncodedImageInEveryFormat) {
         test::MemoryFileStore store;
         store.directories.insert(kFolder);
         store.files[kTarget] = "an older picture";
-        EXPECT_EQ(writeImageFile(store, kTarget, format, smallImage()), ImageWriteResult::Written);
-        EXPECT_EQ(store.files[kTarget], encodeImage(format, smallImage()).value()) << static_cast<int>(format);
+        EXPECT_EQ(writeImageFile(store, kTarget, format, smallImage()), ImageFailure::None);
+        EXPECT_EQ(store.files[kTarget], encodeImage(format, smallImage()).bytes) << static_cast<int>(format);
         EXPECT_EQ(store.files.size(), 1u) << "a file besides the target is left";
     }
 }
@@ -138,7 +138,7 @@ TEST(ImageOutputPlanTest, EncoderFailureCreatesNothing) {
     store.files[kTarget] = "an older picture";
     Image broken = smallImage();
     broken.pixels.resize(7);
-    EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Png, broken), ImageWriteResult::EncodingFailed);
+    EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Png, broken), ImageFailure::InvalidImage);
     EXPECT_EQ(store.files[kTarget], "an older picture");
     EXPECT_EQ(store.files.size(), 1u);
     EXPECT_EQ(store.mutatingCalls, 0u);
@@ -151,14 +151,14 @@ TEST(ImageOutputPlanTest, AFailureAtAnyStepOfTheWriteLeavesNoPartialFile) {
         store.directories.insert(kFolder);
         store.files[kTarget] = "an older picture";
         store.failAtCall = failAt;
-        EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Bmp, smallImage()), ImageWriteResult::WritingFailed)
+        EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Bmp, smallImage()), ImageFailure::WriteFailed)
             << failAt;
         EXPECT_EQ(store.files[kTarget], "an older picture") << failAt;
         EXPECT_EQ(store.files.size(), 1u) << failAt;
     }
     // A folder that does not exist.
     test::MemoryFileStore store;
-    EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Png, smallImage()), ImageWriteResult::WritingFailed);
+    EXPECT_EQ(writeImageFile(store, kTarget, ImageFormat::Png, smallImage()), ImageFailure::WriteFailed);
     EXPECT_TRUE(store.files.empty());
 }
 

@@ -129,10 +129,10 @@ TEST_F(ImageOutputTest, FilesOfEveryTypeAreWrittenWhole) {
         const std::wstring path = folder.file(L"shot" + std::to_wstring(static_cast<int>(c.format)));
         // An older file of that name is replaced.
         ASSERT_TRUE(test::writeBytes(path, "older"));
-        ASSERT_EQ(saveImageFile(image, c.format, test::u16(path)), 0u);
+        ASSERT_EQ(saveImageFile(image, c.format, test::u16(path)).kind, ImageFailureNotice::Kind::Nothing);
         const auto bytes = test::readBytes(path);
         ASSERT_TRUE(bytes);
-        EXPECT_EQ(*bytes, encodeImage(c.format, image).value());
+        EXPECT_EQ(*bytes, encodeImage(c.format, image).bytes);
         EXPECT_EQ(bytes->rfind(c.magic, 0), 0u);
     }
     EXPECT_EQ(fileNames(folder.path()).size(), 3u) << "a temporary file is left";
@@ -142,14 +142,16 @@ TEST_F(ImageOutputTest, FilesOfTheUsersBesideTheTargetAreLeftAlone) {
     test::TempFolder folder;
     const Image image = test::patternImage(6, 6);
     ASSERT_TRUE(test::writeBytes(folder.file(L"a.png.tmp"), "the user's"));
-    ASSERT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(folder.file(L"a.png"))), 0u);
+    ASSERT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(folder.file(L"a.png"))).kind,
+              ImageFailureNotice::Kind::Nothing);
     EXPECT_EQ(test::readBytes(folder.file(L"a.png.tmp")), "the user's");
-    EXPECT_EQ(test::readBytes(folder.file(L"a.png")), encodeImage(ImageFormat::Png, image).value());
+    EXPECT_EQ(test::readBytes(folder.file(L"a.png")), encodeImage(ImageFormat::Png, image).bytes);
     EXPECT_EQ(fileNames(folder.path()), (std::vector<std::wstring>{L"a.png", L"a.png.tmp"}));
 
     // A name as long as a name may be: the temporary file's must be no longer.
     const std::wstring longest = std::wstring(251, L'n') + L".png";
-    ASSERT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(folder.file(longest))), 0u);
+    ASSERT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(folder.file(longest))).kind,
+              ImageFailureNotice::Kind::Nothing);
     EXPECT_TRUE(test::fileExists(folder.file(longest)));
     EXPECT_EQ(fileNames(folder.path()).size(), 3u);
 }
@@ -159,21 +161,22 @@ TEST_F(ImageOutputTest, UnwritableTargetsAreReportedAndLeaveNothing) {
     const Image image = test::patternImage(6, 6);
 
     const std::wstring missingFolder = folder.file(L"no such folder\\shot.png");
-    const DWORD missing = saveImageFile(image, ImageFormat::Png, test::u16(missingFolder));
-    EXPECT_EQ(missing, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    const ImageFailureNotice missing = saveImageFile(image, ImageFormat::Png, test::u16(missingFolder));
+    EXPECT_EQ(missing.kind, ImageFailureNotice::Kind::SystemText);
+    EXPECT_EQ(missing.systemCode, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
     EXPECT_FALSE(test::fileExists(missingFolder));
 
     // A folder stands where the file would go: the finished temporary file cannot replace it.
     const std::wstring occupied = folder.file(L"taken.png");
     ASSERT_TRUE(CreateDirectoryW(occupied.c_str(), nullptr));
-    EXPECT_NE(saveImageFile(image, ImageFormat::Png, test::u16(occupied)), 0u);
+    EXPECT_EQ(saveImageFile(image, ImageFormat::Png, test::u16(occupied)).kind, ImageFailureNotice::Kind::SystemText);
     EXPECT_TRUE(fileNames(folder.path()).empty()) << "a temporary file is left";
     EXPECT_TRUE(GetFileAttributesW(occupied.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 
     Image broken = image;
     broken.pixels.clear();
     const std::wstring never = folder.file(L"never.png");
-    EXPECT_NE(saveImageFile(broken, ImageFormat::Png, test::u16(never)), 0u);
+    EXPECT_EQ(saveImageFile(broken, ImageFormat::Png, test::u16(never)).kind, ImageFailureNotice::Kind::InvalidImage);
     EXPECT_FALSE(test::fileExists(never));
 }
 

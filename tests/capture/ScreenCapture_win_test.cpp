@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "CaptureTestSupport.h"
 #include "PaintedWindow.h"
 #include "WinTestSupport.h"
+#include "windows/WindowControlTestSupport.h"
 #include "app/Commands_win.h"
 #include "app/CoreWindow_win.h"
 #include "app/TrayMenu_win.h"
@@ -112,6 +116,25 @@ TEST_F(ScreenCaptureTest, WindowThatCannotBeRenderedIsReported) {
     EXPECT_FALSE(renderWindow(painted).image);
     EXPECT_FALSE(captureWindow(painted));
     EXPECT_FALSE(captureWindow(nullptr));
+    EXPECT_FALSE(test::clipboardHasDib());
+}
+
+// PrintWindow waits for the window without a time-out: a window whose thread is blocked must be
+// reported, not asked, or the capture (and the GUI thread) would wait with it.
+TEST_F(ScreenCaptureTest, HungWindowIsReportedInsteadOfAskedToPrint) {
+    HWND painted = showPainted(test::Painting::QuadrantsAlsoPrinted);
+    test::FailureReports failures;
+    thread.hang();
+    std::atomic<int> captured{-1};
+    std::thread capture([&] { captured = captureWindow(painted) ? 1 : 0; });
+    const bool returnedWhileHung = test::waitFor(5000, [&] { return captured != -1; });
+    thread.resume();
+    capture.join();
+    EXPECT_TRUE(returnedWhileHung);
+    EXPECT_EQ(captured, 0);
+    ASSERT_EQ(failures.all().size(), 1u);
+    EXPECT_TRUE(failures.all()[0].kind == FailureReport::Kind::Balloon ||
+                failures.all()[0].systemCode == ERROR_TIMEOUT);
     EXPECT_FALSE(test::clipboardHasDib());
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The shipped executable: system DLLs only, ASLR and DEP marks with relocations to go with them,
-# stack-protected code, a PE checksum that matches its bytes, the Common Controls 6 / asInvoker
+# large-address aware, stack-protected code, a PE checksum that matches its bytes, the Common Controls 6 / asInvoker
 # manifest, a version resource and an application icon. Needs no Wine.
 source "$(dirname "$0")/lib.sh"
 e2e_begin win10 no-wine
@@ -41,6 +41,9 @@ characteristics=$(sed -n 's/^Characteristics[[:space:]]*0x//p' <<<"$headers")
 (( 0x$characteristics & 0x1 )) && e2e_fail "the relocations were stripped (Characteristics 0x$characteristics): ASLR cannot move the image"
 $objdump -h "$E2E_EXE" | grep -q '[[:space:]]\.reloc[[:space:]]' || e2e_fail "no .reloc section: ASLR cannot move the image"
 e2e_note "DllCharacteristics 0x$flags (DYNAMIC_BASE, NX_COMPAT), relocations kept"
+# Large captures need more than 2 GB of address space; 64-bit Windows gives a 32-bit program 4 GB
+# when it says it can use them.
+(( 0x$characteristics & 0x20 )) || e2e_fail "Characteristics 0x$characteristics lacks LARGE_ADDRESS_AWARE (0x20)"
 
 # --- Stack protector: every source of the program is compiled with it, and it shows in the code.
 commands=$E2E_BUILD_DIR/compile_commands.json

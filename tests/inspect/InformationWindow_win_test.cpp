@@ -158,6 +158,29 @@ TEST_F(InformationWindowTest, ASecondReportReplacesTheListsInTheSameWindow) {
     EXPECT_EQ(rowLabelled(list(kUserInfo), u"Extended Styles")[2].find(u"WS_EX_LEFT | WS_EX_LTRREADING"), 0u);
 }
 
+// A column narrower than its title would show the title cut, with an ellipsis.
+TEST_F(InformationWindowTest, EveryColumnIsAtLeastAsWideAsItsTitle) {
+    const UniqueWindow shown = test::createTestWindow({});
+    ASSERT_TRUE(showWindowReport(shown.get()));
+    for (std::size_t tab : {kUserInfo, kDimensions, kWinApp}) {
+        HWND header = reinterpret_cast<HWND>(SendMessageW(list(tab), LVM_GETHEADER, 0, 0));
+        const WindowDc dc(header);
+        const ScopedSelect font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(header, WM_GETFONT, 0, 0)));
+        for (int column = 0; column < static_cast<int>(kReportColumns); ++column) {
+            wchar_t title[64]{};
+            HDITEMW item{};
+            item.mask = HDI_TEXT;
+            item.pszText = title;
+            item.cchTextMax = 64;
+            ASSERT_TRUE(SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item)));
+            SIZE extent{};
+            ASSERT_TRUE(GetTextExtentPoint32W(dc.get(), title, lstrlenW(title), &extent));
+            EXPECT_GE(SendMessageW(list(tab), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0), extent.cx)
+                << "tab " << tab << ", column " << column;
+        }
+    }
+}
+
 TEST_F(InformationWindowTest, AnInvalidHandleIsReportedAndChangesNothing) {
     test::RecordedNotices notices;
     SetLastError(0);

@@ -12,6 +12,7 @@
 #include "app/ToolWindow_win.h"
 #include "inspect/InformationWindow_win.h"
 #include "inspect/SearchWindow_win.h"
+#include "inspect/WindowList_win.h"
 #include "inspect/WindowQueries_win.h"
 #include "inspect/WindowTree.h"
 #include "settings/Utf.h"
@@ -438,6 +439,33 @@ TEST_F(TreeWindowTest, ExpandAllExpandSelectedAndSort) {
         }
     }
     EXPECT_GT(ordered, 2u);
+}
+
+TEST_F(TreeWindowTest, ExpandAllWithNothingSelectedSelectsAndRevealsTheFirstItem) {
+    SendMessageW(treeControl(), TVM_SELECTITEM, TVGN_CARET, 0);
+    ASSERT_EQ(next(treeControl(), nullptr, TVGN_CARET), nullptr);
+    command(ViewerCommand::ExpandAll);
+    const auto items = readTree();
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(next(treeControl(), nullptr, TVGN_CARET), items[0].handle);
+    EXPECT_EQ(next(treeControl(), nullptr, TVGN_FIRSTVISIBLE), items[0].handle);
+}
+
+// NtUserBuildHwndList as it fails: asked with no room it must say how much it needs, yet reports
+// success and no window.
+LONG WINAPI failingHwndList(HDESK, HWND, BOOL, BOOL, DWORD, UINT, HWND*, UINT* count) {
+    *count = 0;
+    return 0;
+}
+
+TEST_F(TreeWindowTest, AFailedSystemListKeepsThePreviousList) {
+    const std::vector<WindowListEntry> before = windowList();
+    ASSERT_GT(before.size(), 3u);
+    EXPECT_FALSE(fillFromHwndList(failingHwndList, GetDesktopWindow(), true, 0));
+    EXPECT_EQ(windowList().size(), before.size());
+    EXPECT_EQ(windowList().back().handle, before.back().handle);
+    EXPECT_EQ(windowList()[1].handle, before[1].handle);
+    EXPECT_EQ(notices_.systemErrors.size(), 1u);
 }
 
 TEST_F(TreeWindowTest, SearchMovesFromMatchToMatchAndBeepsAtTheEnd) {

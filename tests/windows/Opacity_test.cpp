@@ -140,5 +140,30 @@ TEST(Opacity, StepsInARow) {
     EXPECT_EQ(wheelStepsPercent(std::nullopt, {}), 100);
 }
 
+// Layered, attributes readable, their flags, level -> what is done. A layered window without
+// readable attributes draws its own per-pixel alpha and is never touched.
+TEST(Opacity, PlanFollowsWhatTheWindowAlreadyIs) {
+    using Action = OpacityPlan::Action;
+    const struct {
+        LayeringFacts facts;
+        int percent;
+        OpacityPlan plan;
+    } cases[] = {
+        {{false, false, 0}, 100, {Action::Nothing, 255, 0}},
+        {{false, false, 0}, 50, {Action::SetAttributes, 127, kLayeredAlpha}},
+        {{true, true, kLayeredAlpha}, 50, {Action::SetAttributes, 127, kLayeredAlpha}},
+        {{true, true, kLayeredAlpha}, 100, {Action::RemoveLayering, 255, 0}},
+        {{true, true, 0}, 100, {Action::RemoveLayering, 255, 0}},
+        {{true, true, kLayeredColourKey}, 50, {Action::SetAttributes, 127, kLayeredAlpha | kLayeredColourKey}},
+        {{true, true, kLayeredColourKey | kLayeredAlpha}, 100, {Action::SetAttributes, 255, kLayeredColourKey}},
+        {{true, false, 0}, 50, {Action::LeaveAlone, 0, 0}},
+        {{true, false, 0}, 100, {Action::LeaveAlone, 0, 0}},
+        {{true, false, 0}, 10, {Action::LeaveAlone, 0, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(planOpacity(c.facts, c.percent), c.plan)
+            << c.facts.layered << c.facts.attributesReadable << c.facts.flags << " " << c.percent;
+}
+
 } // namespace
 } // namespace zorbel

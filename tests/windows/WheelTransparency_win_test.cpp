@@ -133,6 +133,26 @@ TEST_F(WheelTransparencyWin, TheWheelOverAToolWindowIsLeftToIt) {
 
 // The hook only takes note: a window that does not answer costs the GUI thread its 100 ms, and the
 // hook keeps working for the next window.
+// A window that draws its own per-pixel alpha is left alone, and the user is told once, not at
+// every notch.
+TEST_F(WheelTransparencyWin, APerPixelAlphaWindowIsLeftAloneAndReportedOnce) {
+    test::WindowThread owner;
+    test::WindowShape shape;
+    shape.title = L"Wheel over per-pixel alpha";
+    shape.exStyle = WS_EX_LAYERED;
+    HWND hwnd = owner.createWindow(shape);
+    bool drawn = false;
+    owner.runOnThread([&] { drawn = test::drawWithUpdateLayeredWindow(hwnd); });
+    ASSERT_TRUE(drawn);
+    ASSERT_TRUE(toggleWheelTransparencyMode());
+    ASSERT_TRUE(wheelOver(hwnd, -WHEEL_DELTA));
+    ASSERT_TRUE(wheelOver(hwnd, -WHEEL_DELTA));
+    EXPECT_EQ(failures_.all().size(), 1u);
+    EXPECT_EQ(windowConstantAlpha(hwnd), std::nullopt);
+    owner.runOnThread([&] { drawn = test::drawWithUpdateLayeredWindow(hwnd); });
+    EXPECT_TRUE(drawn);
+}
+
 TEST_F(WheelTransparencyWin, AHungWindowUnderTheWheelIsReportedAndTheHookLives) {
     HostWindow hung(L"Hung wheel target");
     HostWindow other(L"Other wheel target");

@@ -186,6 +186,29 @@ TEST_F(WindowCommands, OpacityLevels) {
     EXPECT_TRUE(failures_.all().empty());
 }
 
+// Constant attributes would freeze such a window and removing the style would blacken it for
+// good: every level leaves it able to draw itself, and the user is told why.
+TEST_F(WindowCommands, OpacityLeavesPerPixelAlphaWindowsAlone) {
+    WindowShape shape;
+    shape.title = L"Per-pixel alpha";
+    shape.exStyle = WS_EX_LAYERED;
+    HWND hwnd = owner_.createWindow(shape);
+    bool drawn = false;
+    owner_.runOnThread([&] { drawn = test::drawWithUpdateLayeredWindow(hwnd); });
+    ASSERT_TRUE(drawn);
+    for (const int level : {50, 100}) {
+        failures_.clear();
+        choose(MenuCommand::SetOpacity, hwnd, level);
+        EXPECT_TRUE(hasExStyle(hwnd, WS_EX_LAYERED)) << level;
+        EXPECT_EQ(windowConstantAlpha(hwnd), std::nullopt) << level;
+        owner_.runOnThread([&] { drawn = test::drawWithUpdateLayeredWindow(hwnd); });
+        EXPECT_TRUE(drawn) << level;
+        ASSERT_EQ(failures_.all().size(), 1u) << level;
+        EXPECT_EQ(failures_.all()[0].kind, FailureReport::Kind::FixedText);
+        EXPECT_NE(std::u16string(failures_.all()[0].text), u"");
+    }
+}
+
 TEST_F(WindowCommands, SystemCommands) {
     HWND hwnd = makeWindow(L"Controlled");
     choose(MenuCommand::Minimise, hwnd);

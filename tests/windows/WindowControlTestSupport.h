@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -139,6 +141,29 @@ private:
 // Runs the tray's timer tick, which rebuilds the menu when asked to and clears the request.
 inline void takeRebuildRequest() {
     if (menuRebuildRequested()) trayMenuTimerProc(nullptr, WM_TIMER, 0, 0);
+}
+
+// Draws the window as a program with per-pixel alpha does: a half-transparent grey square.
+inline bool drawWithUpdateLayeredWindow(HWND hwnd) {
+    constexpr int kSide = 40;
+    const WindowDc screen(nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = kSide;
+    info.bmiHeader.biHeight = -kSide;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const UniqueBitmap dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !dib || !bits) return false;
+    std::fill_n(static_cast<std::uint32_t*>(bits), kSide * kSide, 0x80404040u); // premultiplied
+    const ScopedSelect selected(memory.get(), dib.get());
+    SIZE size{kSide, kSide};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    return UpdateLayeredWindow(hwnd, screen.get(), nullptr, &size, memory.get(), &source, 0, &blend, ULW_ALPHA) !=
+           FALSE;
 }
 
 inline bool hasExStyle(HWND hwnd, DWORD bits) { return (GetWindowLongW(hwnd, GWL_EXSTYLE) & bits) == bits; }

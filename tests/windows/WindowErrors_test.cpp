@@ -22,6 +22,12 @@ TEST(WindowErrors, AFailureIsNeverReportedAsSuccess) {
             }
         }
     }
+    // A window left alone on purpose is told our own reason, whatever error was left behind.
+    for (const std::uint32_t lastError : {0u, 5u}) {
+        const FailureReport report = failureReport(FailedStep::DrawsOwnTransparency, lastError);
+        EXPECT_EQ(report.kind, FailureReport::Kind::FixedText) << lastError;
+        EXPECT_EQ(report.text, kOwnTransparencyText) << lastError;
+    }
 }
 
 } // namespace
