@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/BoundFunctions_win.h"
+#include "app/Clipboard_win.h"
 #include "app/Commands_win.h"
 #include "app/Handles_win.h"
 #include "app/Hotkeys_win.h"
@@ -94,6 +95,15 @@ LRESULT CALLBACK coreWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_DESTROY:
         onDestroy();
         return 0;
+    case WM_RENDERFORMAT:
+        renderDelayedClipboardFormat(static_cast<UINT>(wParam));
+        return 0;
+    case WM_RENDERALLFORMATS:
+        renderAllDelayedClipboardFormats(hwnd);
+        return 0;
+    case WM_DESTROYCLIPBOARD:
+        forgetDelayedClipboardFormats();
+        return 0;
     case kUpdateCheckDoneMessage:
         onUpdateCheckDone(wParam, lParam);
         return 0;
@@ -138,6 +148,8 @@ void destroyCoreWindow() {
         return;
     }
     destroying = true;
+    // A capture not yet pasted as PNG is rendered now, so the clipboard keeps it after the exit.
+    renderAllDelayedClipboardFormats(window.get());
     window.reset();
     destroying = false;
 }

@@ -3,10 +3,12 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <memory>
 
 #include "app/Clipboard_win.h"
 #include "app/CoreServices.h"
 #include "app/Handles_win.h"
+#include "capture/ClipboardImage.h"
 #include "capture/ImageOutputPlan.h"
 #include "settings/FileStore_win.h"
 
@@ -75,11 +77,14 @@ LocalTime localTimeNow() {
 } // namespace
 
 DWORD copyImageToClipboard(const Image& image, HWND owner) {
-    const std::optional<std::string> dib = encodePackedDib(image);
+    std::optional<std::string> dib = encodePackedDib(image);
     if (!dib) return ERROR_NOT_ENOUGH_MEMORY;
-    // The memory is filled before the clipboard is opened, so that other programs wait as briefly
-    // as possible.
-    return putOnClipboard(owner, CF_DIB, dib->data(), dib->size());
+    // The PNG is made from the DIB kept here only when a program pastes it; until then the
+    // capture costs no encoding.
+    const auto kept = std::make_shared<const std::string>(std::move(*dib));
+    const UINT png = RegisterClipboardFormatW(wide(kPngClipboardFormatName));
+    return putOnClipboardWithDelayed(owner, CF_DIB, kept->data(), kept->size(), png,
+                                     [kept] { return pngFromPackedDib(*kept); });
 }
 
 DWORD saveImageFile(const Image& image, ImageFormat format, const std::u16string& path) {

@@ -15,7 +15,9 @@ namespace zorbel {
 // an image that is not valid (balloon 8). The caller keeps the image and frees it.
 bool outputImage(const Image& image);
 
-// Puts the image on the clipboard as CF_DIB, with owner as the clipboard's owner window.
+// Puts the image on the clipboard as CF_DIB, with owner as the clipboard's owner window, and
+// offers it as "PNG" too, rendered when a program asks for it (the owner's window procedure hands
+// the clipboard's render messages to Clipboard_win.h).
 // 0 on success, else the Win32 error (the clipboard held open by another program, say).
 [[nodiscard]] DWORD copyImageToClipboard(const Image& image, HWND owner);
 
