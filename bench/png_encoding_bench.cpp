@@ -1,8 +1,8 @@
-// Times the capture encoders against libpng's defaults (zlib level 6, adaptive filters) on
-// synthetic screen and photo pictures of common sizes, plus any PNG files named on the command
-// line. The plain copy of the pixels is the floor no encoder can beat.
+// Times the capture encoders against libpng's defaults (zlib level 6, adaptive filters) on the
+// PNG files named on the command line, or on synthetic screen and photo pictures without any.
+// The plain copy of the pixels is the floor no encoder can beat. The pictures people capture:
 //
-//   build/native/png_encoding_bench [picture.png ...]
+//   scripts/make-corpus.sh && build/native/png_encoding_bench build/corpus/*.png
 #include <png.h>
 
 #include <algorithm>
@@ -205,26 +205,31 @@ Result timeBest(const std::function<std::size_t()>& run) {
     return result;
 }
 
-void report(const char* name, const Image& image) {
+// One line per picture: the times and sizes of libpng's defaults and ours, then the ratio of the
+// times and the change in size. JPEG and the plain copy come after, for the floor and the scale.
+void report(const std::string& name, const Image& image) {
+    const Result libpng = timeBest([&] { return writeWithLibpngDefaults(image).size(); });
+    const Result ours = timeBest([&] { return encodePng(image).value_or(std::string()).size(); });
     const Result copy = timeBest([&] {
         std::vector<std::uint8_t> pixels = image.pixels;
         return pixels.size();
     });
-    const Result libpng = timeBest([&] { return writeWithLibpngDefaults(image).size(); });
-    const Result ours = timeBest([&] { return encodePng(image).value_or(std::string()).size(); });
     const Result jpeg = timeBest([&] { return encodeJpeg(image).value_or(std::string()).size(); });
     const auto file = encodePng(image);
     const bool exact = file && decodesTo(*file, image);
-
-    std::printf("%s %dx%d (%s content)%s\n", name, image.width, image.height,
-                looksLikeScreenContent(image) ? "screen" : "photo", exact ? "" : "  ** DOES NOT DECODE EXACTLY **");
-    std::printf("  %-22s %9.1f ms %11zu bytes\n", "copy of the pixels", copy.milliseconds, copy.bytes);
-    std::printf("  %-22s %9.1f ms %11zu bytes\n", "libpng defaults", libpng.milliseconds, libpng.bytes);
-    std::printf("  %-22s %9.1f ms %11zu bytes   %.2fx faster, size %+.1f %%\n", "ours", ours.milliseconds, ours.bytes,
+    std::printf("%-28s %9s %-6s %8.1f %8.1f %6.2fx %+6.1f %% %11zu %11zu %7.1f %7.1f%s\n", name.c_str(),
+                (std::to_string(image.width) + "x" + std::to_string(image.height)).c_str(),
+                looksLikeScreenContent(image) ? "screen" : "photo", libpng.milliseconds, ours.milliseconds,
                 libpng.milliseconds / ours.milliseconds,
-                100.0 * (static_cast<double>(ours.bytes) / static_cast<double>(libpng.bytes) - 1.0));
-    std::printf("  %-22s %9.1f ms %11zu bytes   %.2fx libpng's speed\n", "jpeg q100 4:4:4 BGRX", jpeg.milliseconds,
-                jpeg.bytes, libpng.milliseconds / jpeg.milliseconds);
+                100.0 * (static_cast<double>(ours.bytes) / static_cast<double>(libpng.bytes) - 1.0), libpng.bytes,
+                ours.bytes, jpeg.milliseconds, copy.milliseconds, exact ? "" : "  ** DOES NOT DECODE EXACTLY **");
+    std::fflush(stdout);
+}
+
+// The file name without its folder.
+std::string baseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
@@ -232,17 +237,21 @@ void report(const char* name, const Image& image) {
 
 int main(int argc, char** argv) {
     using namespace zorbel;
-    std::printf("best of %d runs each\n", kRuns);
-    report("desktop", desktopLike(1920, 1080));
-    report("desktop", desktopLike(3840, 2160));
-    report("photo", photoLike(3840, 2160));
+    std::printf("best of %d runs each; times in ms; ratio = libpng's time / ours; size = ours against libpng's\n", kRuns);
+    std::printf("%-28s %9s %-6s %8s %8s %7s %8s %11s %11s %7s %7s\n", "picture", "size", "probe", "libpng", "ours",
+                "ratio", "size", "libpng B", "ours B", "jpeg", "copy");
+    if (argc == 1) {
+        report("synthetic desktop", desktopLike(1920, 1080));
+        report("synthetic desktop", desktopLike(3840, 2160));
+        report("synthetic photo", photoLike(3840, 2160));
+    }
     for (int i = 1; i < argc; ++i) {
         const auto image = readPng(argv[i]);
         if (!image) {
             std::fprintf(stderr, "%s: not a readable PNG\n", argv[i]);
             continue;
         }
-        report(argv[i], *image);
+        report(baseName(argv[i]), *image);
     }
     return 0;
 }

@@ -24,7 +24,7 @@ windows=${ZORBEL_BENCH_WINDOWS:-200}
 runs=${ZORBEL_BENCH_RUNS:-50}
 starts=${ZORBEL_BENCH_STARTS:-7}
 
-wine_benches="menu_rebuild_win startup_win monitor_repin_win tree_fill_win capture_output_win"
+wine_benches="menu_rebuild_win startup_win monitor_repin_win tree_fill_win capture_output_win mouseup_clipboard_win"
 native_benches="settings_bench wheel_hook_bench"
 native_programs="png_encoding_bench"
 if [ -z "${ZORBEL_BUILD_DIR:-}" ]; then
@@ -75,6 +75,10 @@ WINEPREFIX=$prefix wineserver -w
 
 echo "== capture output (screen copy, encoders, clipboard)"
 wine "$build/capture_output_win.exe"
+WINEPREFIX=$prefix wineserver -w
+
+echo "== mouse-up to clipboard (region capture through the program)"
+wine "$build/mouseup_clipboard_win.exe" "$(windows_path "$program")"
 WINEPREFIX=$prefix wineserver -w
 
 # Native figures, when the native build made them (they need no Wine).

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/BoundFunctions_win.h"
+#include "app/Clipboard_win.h"
 #include "app/Commands_win.h"
 #include "app/Handles_win.h"
 #include "app/Hotkeys_win.h"
@@ -99,6 +100,15 @@ LRESULT coreWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENDSESSION:
         if (wParam) closeRegionCaptureForExit();
         return 0;
+    case WM_RENDERFORMAT:
+        renderDelayedClipboardFormat(static_cast<UINT>(wParam));
+        return 0;
+    case WM_RENDERALLFORMATS:
+        renderAllDelayedClipboardFormats(hwnd);
+        return 0;
+    case WM_DESTROYCLIPBOARD:
+        forgetDelayedClipboardFormats();
+        return 0;
     case kUpdateCheckDoneMessage:
         onUpdateCheckDone(wParam, lParam);
         return 0;
@@ -152,6 +162,8 @@ void destroyCoreWindow() {
         return;
     }
     destroying = true;
+    // A capture not yet pasted as PNG is rendered now, so the clipboard keeps it after the exit.
+    renderAllDelayedClipboardFormats(window.get());
     window.reset();
     destroying = false;
 }

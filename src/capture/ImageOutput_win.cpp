@@ -3,11 +3,13 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "app/Clipboard_win.h"
 #include "app/CoreServices.h"
 #include "app/Handles_win.h"
+#include "capture/ClipboardImage.h"
 #include "capture/ImageOutputPlan.h"
 #include "settings/FileStore_win.h"
 
@@ -90,11 +92,14 @@ LocalTime localTimeNow() {
 } // namespace
 
 DWORD copyImageToClipboard(const Image& image, HWND owner) {
-    const EncodedImage dib = encodePackedDib(image);
+    EncodedImage dib = encodePackedDib(image);
     if (!dib) return dib.failure == ImageFailure::TooLargeForFormat ? ERROR_ARITHMETIC_OVERFLOW : ERROR_NOT_ENOUGH_MEMORY;
-    // The memory is filled before the clipboard is opened, so that other programs wait as briefly
-    // as possible.
-    return putOnClipboard(owner, CF_DIB, dib.bytes.data(), dib.bytes.size());
+    // The PNG is made from the DIB kept here only when a program pastes it; until then the
+    // capture costs no encoding.
+    const auto kept = std::make_shared<const std::string>(std::move(dib.bytes));
+    const UINT png = RegisterClipboardFormatW(wide(kPngClipboardFormatName));
+    return putOnClipboardWithDelayed(owner, CF_DIB, kept->data(), kept->size(), png,
+                                     [kept] { return pngFromPackedDib(*kept); });
 }
 
 ImageFailureNotice saveImageFile(const Image& image, ImageFormat format, const std::u16string& path) {

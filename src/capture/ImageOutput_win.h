@@ -17,7 +17,9 @@ bool outputImage(const Image& image);
 // True while outputImage() runs, its save dialogue's modal loop included, for any capture.
 bool isImageOutputInProgress();
 
-// Puts the image on the clipboard as CF_DIB, with owner as the clipboard's owner window.
+// Puts the image on the clipboard as CF_DIB, with owner as the clipboard's owner window, and
+// offers it as "PNG" too, rendered when a program asks for it (the owner's window procedure hands
+// the clipboard's render messages to Clipboard_win.h).
 // 0 on success, else the Win32 error (the clipboard held open by another program, say).
 [[nodiscard]] DWORD copyImageToClipboard(const Image& image, HWND owner);
 

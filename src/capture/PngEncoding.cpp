@@ -4,13 +4,15 @@
 // raw deflate stream; every band but the last ends on a byte boundary with a sync flush, so the
 // bands joined in order are one valid zlib stream whose Adler-32 is the combination of theirs.
 // The filters run straight on the captured BGRX rows, in loops the compiler can vectorise.
-// A quick look at the pixels picks the filtering and the compression (see DeflateChoice): screen
-// content (flat areas, text, gradients) and photographic content want different ones.
+// A quick look at each band's pixels picks its filtering and compression (see DeflateChoice):
+// screen content (flat areas, text, gradients) and photographic content want different ones, and
+// a photo shown on a desktop has both.
 #include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <thread>
@@ -30,6 +32,8 @@ constexpr std::size_t kZlibFrame = 6;
 // crc32 takes at most UINT_MAX bytes at a time.
 constexpr std::size_t kLargestCrcStep = std::size_t{1} << 30;
 constexpr int kRowsPerDeflateCall = 16;
+// How far back deflate's matches reach, with windowBits 15.
+constexpr std::size_t kDeflateWindow = 32768;
 constexpr std::size_t kOutputBlock = 256 * 1024;
 // Below this many pixels a band of its own costs more than it saves.
 constexpr std::size_t kPixelsPerBand = 256 * 1024;
@@ -42,18 +46,21 @@ enum class RowFilter : unsigned char { None = 0, Sub = 1, Up = 2, Average = 3 };
 
 // How the rows are filtered and deflated. Screen content: each row takes whichever of None, Sub
 // and Up leaves the fewest non-zero pixels (flat areas and repeats become runs of zeros for the
-// matcher), and zlib's lazy matcher searches a quarter of level 6's chain but takes matches to
-// their full length. Photographic content: Average, which removes the most of the smooth light
-// and the least of the noise, with zlib's fast matcher.
+// matcher), and zlib's lazy matcher searches as far as level 6 but takes matches to their full
+// length. On real screenshots a shorter search saved no time worth having (flat areas end it
+// early) and cost 3 to 6 per cent in size. Photographic content: Average, which removes the most of the smooth light
+// and the least of the noise, and zlib's Huffman coding with runs only (Z_RLE): sensor noise
+// leaves no long repeats, so a match search costs time and finds nothing.
 struct DeflateChoice {
     bool chooseEachRow;
     RowFilter filter; // when not chosen for each row
     int level;
+    int strategy;
     int goodLength, maxLazy, niceLength, maxChain; // deflateTune's values, 0 for the level's own
 };
 
-constexpr DeflateChoice kScreenChoice{true, RowFilter::None, 6, 8, 8, 258, 32};
-constexpr DeflateChoice kPhotoChoice{false, RowFilter::Average, 3, 0, 0, 0, 0};
+constexpr DeflateChoice kScreenChoice{true, RowFilter::None, 6, Z_DEFAULT_STRATEGY, 8, 8, 258, 128};
+constexpr DeflateChoice kPhotoChoice{false, RowFilter::Average, 1, Z_RLE, 0, 0, 0, 0};
 
 void putBe32(std::string& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
@@ -79,9 +86,42 @@ void appendChunk(std::string& out, const char (&type)[5], const std::vector<cons
     putBe32(out, static_cast<std::uint32_t>(crc));
 }
 
+// The most a colour byte may differ from its left neighbour's for the pair to count as a smooth
+// step: light changing across a photograph, or noise on it.
+constexpr int kSmoothStep = 4;
+
+// True when rows [firstRow, endRow) look like screen content rather than a photograph, from up to
+// kProbeRows of them spread evenly. Screens are mostly exact repeats of the pixel to the left
+// (flat backgrounds, strokes); a photograph nearly never repeats one, and even a clean, smooth
+// one (whose 8-bit light steps slowly) steps by a little more often than it repeats.
+bool rowsLookLikeScreenContent(const Image& image, int firstRow, int endRow) {
+    if (image.width < 2 || endRow <= firstRow) return true;
+    std::size_t same = 0;
+    std::size_t smooth = 0;
+    std::size_t compared = 0;
+    const int height = endRow - firstRow;
+    const int rows = std::min(kProbeRows, height);
+    for (int i = 0; i < rows; ++i) {
+        const int y = firstRow + static_cast<int>((static_cast<std::int64_t>(height) * (2 * i + 1)) / (2 * rows));
+        const std::uint8_t* pixel = image.pixel(1, y);
+        for (int x = 1; x < image.width; ++x, pixel += kImageChannels) {
+            const std::uint8_t* left = pixel - kImageChannels;
+            if (std::memcmp(pixel, left, kBytesPerPixel) == 0) {
+                ++same;
+            } else if (std::abs(pixel[0] - left[0]) <= kSmoothStep && std::abs(pixel[1] - left[1]) <= kSmoothStep &&
+                       std::abs(pixel[2] - left[2]) <= kSmoothStep) {
+                ++smooth;
+            }
+        }
+        compared += static_cast<std::size_t>(image.width - 1);
+    }
+    return same * 4 >= compared && same >= smooth;
+}
+
 // One band of rows: its raw deflate data and the Adler-32 of the bytes it deflated.
 struct Band {
     int firstRow = 0;
+    DeflateChoice choice = kScreenChoice;
     int endRow = 0;
     bool last = false;
     std::string deflated;
@@ -178,20 +218,43 @@ bool drainDeflate(z_stream& stream, int flush, std::vector<unsigned char>& block
     return flush != Z_FINISH;
 }
 
-bool deflateBandRows(const Image& image, DeflateChoice choice, Band& band, z_stream& stream) {
+// Row y as the file holds it (filter byte, then RGB), filtered as choice says.
+void filterImageRow(const Image& image, DeflateChoice choice, int y, std::uint8_t* scratch, unsigned char* out) {
+    const auto width = static_cast<std::size_t>(image.width);
+    const std::uint8_t* row = image.pixel(0, y);
+    const std::uint8_t* above = y > 0 ? image.pixel(0, y - 1) : nullptr;
+    const RowFilter filter = choice.chooseEachRow ? fewestChangedPixels(row, above, width) : choice.filter;
+    filterRow(filter, row, above, width, scratch, out);
+}
+
+// The band's dictionary: the last 32 KiB of filtered data before it, which are the previous band's
+// closing rows filtered as that band filters them. With it the band's matches reach back across
+// the seam as in a stream deflated in one piece; on screens with little data the seams otherwise
+// cost several per cent. Z_RLE looks back one byte only and needs none.
+bool setPrecedingWindow(const Image& image, const Band& previous, const Band& band, std::uint8_t* scratch,
+                        z_stream& stream) {
+    if (band.choice.strategy == Z_RLE) return true;
+    const std::size_t rowBytes = 1 + static_cast<std::size_t>(image.width) * kBytesPerPixel;
+    const int rows = static_cast<int>(std::min<std::size_t>((kDeflateWindow + rowBytes - 1) / rowBytes,
+                                                            static_cast<std::size_t>(band.firstRow - previous.firstRow)));
+    std::vector<unsigned char> window(rowBytes * static_cast<std::size_t>(rows));
+    for (int i = 0; i < rows; ++i)
+        filterImageRow(image, previous.choice, band.firstRow - rows + i, scratch, &window[rowBytes * static_cast<std::size_t>(i)]);
+    const std::size_t size = std::min(window.size(), kDeflateWindow);
+    return deflateSetDictionary(&stream, window.data() + (window.size() - size), static_cast<uInt>(size)) == Z_OK;
+}
+
+bool deflateBandRows(const Image& image, const Band* previous, Band& band, z_stream& stream) {
     const auto width = static_cast<std::size_t>(image.width);
     const std::size_t rowBytes = 1 + width * kBytesPerPixel;
     std::vector<std::uint8_t> scratch(width * kImageChannels);
     std::vector<unsigned char> rows(rowBytes * kRowsPerDeflateCall);
     std::vector<unsigned char> block(kOutputBlock);
+    if (previous != nullptr && !setPrecedingWindow(image, *previous, band, scratch.data(), stream)) return false;
     for (int y = band.firstRow; y < band.endRow;) {
         const int count = std::min(kRowsPerDeflateCall, band.endRow - y);
-        for (int i = 0; i < count; ++i) {
-            const std::uint8_t* row = image.pixel(0, y + i);
-            const std::uint8_t* above = y + i > 0 ? image.pixel(0, y + i - 1) : nullptr;
-            const RowFilter filter = choice.chooseEachRow ? fewestChangedPixels(row, above, width) : choice.filter;
-            filterRow(filter, row, above, width, scratch.data(), &rows[rowBytes * static_cast<std::size_t>(i)]);
-        }
+        for (int i = 0; i < count; ++i)
+            filterImageRow(image, band.choice, y + i, scratch.data(), &rows[rowBytes * static_cast<std::size_t>(i)]);
         const std::size_t bytes = rowBytes * static_cast<std::size_t>(count);
         band.adler = adler32_z(band.adler, rows.data(), bytes);
         band.rawLength += bytes;
@@ -205,17 +268,18 @@ bool deflateBandRows(const Image& image, DeflateChoice choice, Band& band, z_str
 }
 
 // Never throws: a failure (memory included) leaves band.ok false.
-void deflateBand(const Image& image, DeflateChoice choice, Band& band) noexcept {
+void deflateBand(const Image& image, const Band* previous, Band& band) noexcept {
+    const DeflateChoice choice = band.choice;
     z_stream stream{};
     // Raw deflate: the zlib header and checksum are written once around all the bands.
-    if (deflateInit2(&stream, choice.level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return;
+    if (deflateInit2(&stream, choice.level, Z_DEFLATED, -15, 8, choice.strategy) != Z_OK) return;
     if (choice.goodLength != 0 &&
         deflateTune(&stream, choice.goodLength, choice.maxLazy, choice.niceLength, choice.maxChain) != Z_OK) {
         deflateEnd(&stream);
         return;
     }
     try {
-        band.ok = deflateBandRows(image, choice, band, stream);
+        band.ok = deflateBandRows(image, previous, band, stream);
     } catch (...) {
         band.ok = false;
     }
@@ -228,8 +292,8 @@ unsigned coresToUse() { return std::max(1u, std::min(std::thread::hardware_concu
 // takes on more of them instead of waiting for the other.
 std::vector<Band> splitIntoBands(const Image& image, unsigned cores) {
     const std::size_t pixels = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    std::size_t count = cores == 1 ? 1 : std::min<std::size_t>(std::size_t{cores} * kBandsPerCore,
-                                                               pixels / kPixelsPerBand + 1);
+    // Several even on one core: each band picks its own compression, and a band costs one flush.
+    std::size_t count = std::min<std::size_t>(std::size_t{cores} * kBandsPerCore, pixels / kPixelsPerBand + 1);
     count = std::max<std::size_t>(1, std::min(count, static_cast<std::size_t>(image.height)));
     std::vector<Band> bands(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -244,10 +308,10 @@ std::vector<Band> splitIntoBands(const Image& image, unsigned cores) {
 
 // Deflates every band: this thread and up to cores - 1 others each take the next band not yet
 // taken until none is left. Where no thread can be started, this one does them all.
-void deflateBands(const Image& image, DeflateChoice choice, std::vector<Band>& bands, unsigned cores) {
+void deflateBands(const Image& image, std::vector<Band>& bands, unsigned cores) {
     std::atomic<std::size_t> next{0};
-    auto work = [&image, choice, &bands, &next]() noexcept {
-        for (std::size_t i = next++; i < bands.size(); i = next++) deflateBand(image, choice, bands[i]);
+    auto work = [&image, &bands, &next]() noexcept {
+        for (std::size_t i = next++; i < bands.size(); i = next++) deflateBand(image, i > 0 ? &bands[i - 1] : nullptr, bands[i]);
     };
     std::vector<std::thread> workers;
     try {
@@ -263,29 +327,17 @@ void deflateBands(const Image& image, DeflateChoice choice, std::vector<Band>& b
 
 } // namespace
 
-bool looksLikeScreenContent(const Image& image) {
-    if (image.width < 2) return true;
-    std::size_t same = 0;
-    std::size_t compared = 0;
-    const int rows = std::min(kProbeRows, image.height);
-    for (int i = 0; i < rows; ++i) {
-        const int y = static_cast<int>((static_cast<std::int64_t>(image.height) * (2 * i + 1)) / (2 * rows));
-        const std::uint8_t* pixel = image.pixel(1, y);
-        for (int x = 1; x < image.width; ++x, pixel += kImageChannels)
-            same += std::memcmp(pixel, pixel - kImageChannels, kBytesPerPixel) == 0 ? 1 : 0;
-        compared += static_cast<std::size_t>(image.width - 1);
-    }
-    // Screens are mostly flat backgrounds, with exact repeats; photos nearly never repeat a pixel.
-    return same * 4 >= compared;
-}
+bool looksLikeScreenContent(const Image& image) { return rowsLookLikeScreenContent(image, 0, image.height); }
 
 std::optional<std::string> encodePng(const Image& image) {
     if (!isValidCapture(image) || image.width > kMaxPngSide || image.height > kMaxPngSide) return std::nullopt;
     try {
-        const DeflateChoice choice = looksLikeScreenContent(image) ? kScreenChoice : kPhotoChoice;
         const unsigned cores = coresToUse();
         std::vector<Band> bands = splitIntoBands(image, cores);
-        deflateBands(image, choice, bands, cores);
+        // Each band by its own rows: a photo on a desktop is deflated as a photo where it is.
+        for (Band& band : bands)
+            band.choice = rowsLookLikeScreenContent(image, band.firstRow, band.endRow) ? kScreenChoice : kPhotoChoice;
+        deflateBands(image, bands, cores);
 
         uLong adler = 1;
         std::size_t total = 0;

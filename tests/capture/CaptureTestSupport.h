@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <png.h>
 
 #include <cstring>
 #include <optional>
@@ -64,6 +65,39 @@ inline std::optional<Picture> pictureFromPackedDib(const void* data, std::size_t
         }
     }
     return picture;
+}
+
+// Decodes a PNG file's bytes through libpng itself, whatever wrote them.
+inline std::optional<Picture> pictureFromPng(const void* data, std::size_t size) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, data, size)) return std::nullopt;
+    png.format = PNG_FORMAT_RGB;
+    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(png));
+    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) {
+        png_image_free(&png);
+        return std::nullopt;
+    }
+    Picture picture;
+    picture.width = static_cast<int>(png.width);
+    picture.height = static_cast<int>(png.height);
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) picture.pixels.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
+    return picture;
+}
+
+// The registered format in which programs paste PNG files.
+inline UINT pngClipboardFormat() { return RegisterClipboardFormatW(L"PNG"); }
+
+// The clipboard's data in that format as bytes (the memory block may be rounded up past its
+// end); nothing when the clipboard cannot be opened or holds no such data.
+inline std::optional<std::string> clipboardBytes(UINT format) {
+    const OpenClipboardScope clipboard(nullptr);
+    if (!clipboard) return std::nullopt;
+    HANDLE data = GetClipboardData(format);
+    if (!data) return std::nullopt;
+    const LockedGlobalMemory locked(data);
+    if (!locked.data()) return std::nullopt;
+    return std::string(static_cast<const char*>(locked.data()), GlobalSize(data));
 }
 
 inline std::optional<Picture> clipboardPicture() {

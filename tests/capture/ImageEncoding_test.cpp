@@ -439,5 +439,46 @@ TEST(ImageEncodingTest, EachFailureHasATextThatSaysWhatHappened) {
         EXPECT_EQ(imageFailureNotice(c.failure, c.format, c.systemError), c.notice) << static_cast<int>(c.failure);
 }
 
+// A clean photograph (smooth light, no sensor noise) repeats the pixel to its left often, but
+// steps by a little more often still; a flat screen with a gradient repeats far more than it steps.
+TEST(ImageEncodingTest, SmoothPhotographWithoutNoiseIsNotTakenForAScreen) {
+    Image photo = testPattern(1024, 64);
+    for (int y = 0; y < photo.height; ++y)
+        for (int x = 0; x < photo.width; ++x) {
+            std::uint8_t* p = photo.pixel(x, y);
+            p[0] = static_cast<std::uint8_t>(x / 3 + y);     // steps every third pixel
+            p[1] = static_cast<std::uint8_t>(x / 2);         // and every second
+            p[2] = static_cast<std::uint8_t>((x + y) / 5);
+        }
+    EXPECT_FALSE(looksLikeScreenContent(photo));
+    Image wallpaper = photo;
+    for (int y = 0; y < wallpaper.height; ++y)
+        for (int x = 0; x < wallpaper.width; ++x) {
+            std::uint8_t* p = wallpaper.pixel(x, y);
+            p[0] = static_cast<std::uint8_t>(x / 8);
+            p[1] = static_cast<std::uint8_t>(100 + y);
+            p[2] = 40;
+        }
+    EXPECT_TRUE(looksLikeScreenContent(wallpaper));
+}
+
+// A photograph shown on a desktop: the rows through it are deflated as a photograph (Average),
+// the desktop's rows as a screen, and the whole decodes exactly.
+TEST(ImageEncodingTest, PhotoOnADesktopIsDeflatedAsAPhotoWhereItIs) {
+    const Image screen = largePicture(true);
+    const Image photo = largePicture(false);
+    Image mixed = screen;
+    for (int y = mixed.height / 2; y < mixed.height; ++y)
+        std::memcpy(mixed.pixel(0, y), photo.pixel(0, y), static_cast<std::size_t>(mixed.width) * 4);
+    const auto bytes = encodePng(mixed);
+    ASSERT_TRUE(bytes);
+    const auto decoded = decodePngFile(*bytes);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(largestDifference(mixed, *decoded), 0);
+    const std::set<int> filters = rowFilters(*bytes, mixed.width, mixed.height);
+    EXPECT_TRUE(filters.count(3)) << "no row deflated as a photograph";
+    EXPECT_TRUE(filters.count(0) || filters.count(1) || filters.count(2)) << "no row deflated as a screen";
+}
+
 } // namespace
 } // namespace zorbel

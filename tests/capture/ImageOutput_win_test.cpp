@@ -9,6 +9,7 @@
 
 #include "CaptureTestSupport.h"
 #include "WinTestSupport.h"
+#include "app/Clipboard_win.h"
 #include "app/CoreWindow_win.h"
 #include "capture/ImageOutputPlan.h"
 #include "settings/Settings.h"
@@ -46,6 +47,74 @@ TEST_F(ImageOutputTest, ClipboardGetsTheImageAsADib) {
     expectPictureIs(*picture, image);
     // The system made the other bitmap formats from it: the memory is the clipboard's now.
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+}
+
+// What another thread finds on the clipboard in that format. This thread meanwhile waits in
+// SendMessageW, which answers the render request sent to the core window as the message loop does.
+std::optional<std::string> readOnAnotherThread(UINT format) {
+    test::WindowThread reader;
+    std::optional<std::string> bytes;
+    reader.runOnThread([&] { bytes = test::clipboardBytes(format); });
+    return bytes;
+}
+
+TEST_F(ImageOutputTest, ClipboardOffersAPngOfTheSamePixelsMadeOnlyWhenAskedFor) {
+    const Image image = test::patternImage(37, 21);
+    ASSERT_EQ(copyImageToClipboard(image, coreWindow()), 0u);
+    ASSERT_TRUE(IsClipboardFormatAvailable(test::pngClipboardFormat()));
+    EXPECT_TRUE(hasDelayedClipboardFormat()) << "no PNG is made before a program asks for one";
+
+    const std::optional<std::string> png = readOnAnotherThread(test::pngClipboardFormat());
+    ASSERT_TRUE(png);
+    const auto fromPng = test::pictureFromPng(png->data(), png->size());
+    ASSERT_TRUE(fromPng);
+    expectPictureIs(*fromPng, image);
+    EXPECT_FALSE(hasDelayedClipboardFormat()) << "the kept DIB is let go once the PNG is on the clipboard";
+
+    const std::optional<std::string> dib = readOnAnotherThread(CF_DIB);
+    ASSERT_TRUE(dib);
+    const auto fromDib = test::pictureFromPackedDib(dib->data(), dib->size());
+    ASSERT_TRUE(fromDib);
+    expectPictureIs(*fromDib, image);
+}
+
+TEST_F(ImageOutputTest, PngNotYetPastedIsRenderedBeforeTheCoreWindowGoes) {
+    const Image image = test::patternImage(19, 3);
+    ASSERT_EQ(copyImageToClipboard(image, coreWindow()), 0u);
+    ASSERT_TRUE(hasDelayedClipboardFormat());
+    destroyCoreWindow(); // as the exit does
+    ASSERT_TRUE(test::prepareTrayProcess());
+    EXPECT_FALSE(hasDelayedClipboardFormat());
+    const std::optional<std::string> png = readOnAnotherThread(test::pngClipboardFormat());
+    ASSERT_TRUE(png) << "the PNG left with the program";
+    const auto picture = test::pictureFromPng(png->data(), png->size());
+    ASSERT_TRUE(picture);
+    expectPictureIs(*picture, image);
+    EXPECT_TRUE(test::clipboardHasDib());
+}
+
+// The DIB kept for rendering is let go when anything replaces the clipboard's contents: a copy of
+// ours, or another program's (which the core window hears as WM_DESTROYCLIPBOARD).
+TEST_F(ImageOutputTest, KeptDibIsLetGoWhenTheClipboardIsReplaced) {
+    ASSERT_EQ(copyImageToClipboard(test::patternImage(8, 8), coreWindow()), 0u);
+    ASSERT_TRUE(hasDelayedClipboardFormat());
+    ASSERT_TRUE(test::putTextOnClipboard(coreWindow(), L"ours"));
+    EXPECT_FALSE(hasDelayedClipboardFormat());
+
+    ASSERT_EQ(copyImageToClipboard(test::patternImage(8, 8), coreWindow()), 0u);
+    ASSERT_TRUE(hasDelayedClipboardFormat());
+    test::WindowThread other;
+    test::WindowShape shape;
+    shape.style = WS_POPUP;
+    HWND otherWindow = other.createWindow(shape);
+    ASSERT_NE(otherWindow, nullptr);
+    bool emptied = false;
+    other.runOnThread([&] {
+        const OpenClipboardScope clipboard(otherWindow);
+        emptied = clipboard && EmptyClipboard();
+    });
+    ASSERT_TRUE(emptied);
+    EXPECT_FALSE(hasDelayedClipboardFormat());
 }
 
 TEST_F(ImageOutputTest, ClipboardHeldByAnotherThreadIsReportedNotWaitedFor) {

@@ -9,14 +9,13 @@
 //   capture_probe clipboard X Y W H [ms]        waits for a CF_DIB of W x H on the clipboard and
 //                                               checks that it holds the painted window's pixels
 //                                               from its (X, Y) on
+//   capture_probe clipboard-png X Y W H [ms]    the same for the clipboard's "PNG" format
 //   capture_probe save-as NAME [ms]             waits for the save dialogue, types NAME into its
 //                                               file name field with real keys and presses Enter
 //   capture_probe png-file PATH X Y W H [ms]    waits for the PNG file and checks its pixels
 //                                               like the clipboard's
 // Exit status 0 on success, 1 when the awaited thing did not happen or differs, 2 on bad usage.
 #include <windows.h>
-
-#include <png.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -111,7 +110,6 @@ int checkClipboard(int left, int top, int width, int height, DWORD timeoutMs) {
     return checkPicture(*picture, left, top, width, height);
 }
 
-// Decoded by libpng itself, whatever wrote the file.
 std::optional<test::Picture> readPngFile(const wchar_t* path) {
     const UniqueFile file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file) return std::nullopt;
@@ -119,20 +117,23 @@ std::optional<test::Picture> readPngFile(const wchar_t* path) {
     char buffer[65536];
     DWORD read = 0;
     while (ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) bytes.append(buffer, read);
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
-    png.format = PNG_FORMAT_RGB;
-    std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) {
-        png_image_free(&png);
-        return std::nullopt;
+    return test::pictureFromPng(bytes.data(), bytes.size());
+}
+
+// The "PNG" format: asking for it makes the program that copied render it, or gives what it
+// rendered before it ended.
+int checkClipboardPng(int left, int top, int width, int height, DWORD timeoutMs) {
+    std::optional<test::Picture> picture;
+    waitFor(timeoutMs, [&] {
+        const std::optional<std::string> bytes = test::clipboardBytes(test::pngClipboardFormat());
+        if (bytes) picture = test::pictureFromPng(bytes->data(), bytes->size());
+        return picture.has_value();
+    });
+    if (!picture) {
+        std::printf("no readable PNG on the clipboard\n");
+        return 1;
     }
-    test::Picture picture;
-    picture.width = static_cast<int>(png.width);
-    picture.height = static_cast<int>(png.height);
-    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) picture.pixels.push_back(RGB(rgb[i], rgb[i + 1], rgb[i + 2]));
-    return picture;
+    return checkPicture(*picture, left, top, width, height);
 }
 
 int checkPngFile(const wchar_t* path, int left, int top, int width, int height, DWORD timeoutMs) {
@@ -228,6 +229,9 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"clipboard" && argc >= 6) {
         status = checkClipboard(argument(argc, argv, 2, 0), argument(argc, argv, 3, 0), argument(argc, argv, 4, 0),
                                 argument(argc, argv, 5, 0), static_cast<DWORD>(argument(argc, argv, 6, 5000)));
+    } else if (command == L"clipboard-png" && argc >= 6) {
+        status = checkClipboardPng(argument(argc, argv, 2, 0), argument(argc, argv, 3, 0), argument(argc, argv, 4, 0),
+                                   argument(argc, argv, 5, 0), static_cast<DWORD>(argument(argc, argv, 6, 5000)));
     } else if (command == L"save-as" && argc >= 3) {
         status = answerSaveDialogue(argv[2], static_cast<DWORD>(argument(argc, argv, 3, 10000)));
     } else if (command == L"png-file" && argc >= 7) {
