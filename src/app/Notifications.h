@@ -56,6 +56,11 @@ MessageBoxContent messageBoxContent(int code, const StringTable& strings, std::u
 // code in signed decimal, as HRESULTs are written.
 std::u16string systemErrorFallbackText(std::uint32_t code);
 
+// What a balloon says when the save dialogue itself failed (CommDlgExtendedError). Its codes are
+// not system error codes (CDERR_INITIALIZATION is 2, as ERROR_FILE_NOT_FOUND), so they are named
+// here rather than looked up.
+std::u16string saveDialogueFailureText(std::uint32_t code);
+
 // "Windows : N\r\nTopMost : M", cut to the tooltip's length.
 std::u16string trayTooltipText(int windowCount, int topMostCount);
 

@@ -8,6 +8,7 @@
 
 #include "app/Clipboard_win.h"
 #include "app/CoreServices.h"
+#include "app/Notifications.h"
 #include "app/Handles_win.h"
 #include "capture/ClipboardImage.h"
 #include "capture/ImageOutputPlan.h"
@@ -141,7 +142,7 @@ std::optional<ImageFileChoice> askForImageFile(ImageFormat preselected) {
     dialogue.Flags = kSaveDialogueFlags;
     if (!GetSaveFileNameW(&dialogue)) {
         // A dialogue that failed is no cancel: the user is told that nothing was saved.
-        if (const DWORD error = CommDlgExtendedError(); error != 0) core::reportSystemError(error);
+        if (const DWORD error = CommDlgExtendedError(); error != 0) core::showBalloonText(saveDialogueFailureText(error));
         return std::nullopt;
     }
     if (fileName[0] == L'\0') return std::nullopt;

@@ -5,7 +5,8 @@
 namespace zorbel {
 
 ViewerNotices& viewerNotices() {
-    static ViewerNotices notices{core::showBalloon, core::reportSystemError, core::notificationSound};
+    static ViewerNotices notices{core::showBalloon, core::reportSystemError, core::notificationSound,
+                                 core::showBalloonText};
     return notices;
 }
 

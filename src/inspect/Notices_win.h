@@ -4,12 +4,15 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace zorbel {
 
 struct ViewerNotices {
     void (*balloon)(int warningCode);
     void (*systemError)(DWORD errorCode);
     void (*sound)();
+    void (*text)(std::u16string_view text); // a text of the program's own
 };
 
 // Forwards to the core's balloons and sound until replaced.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/BoundWindowProc_win.h"
+#include "app/Notifications.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
 #include "capture/ScreenCapture_win.h"
@@ -376,7 +377,7 @@ void TreeWindow::saveAs() {
     dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (!GetSaveFileNameW(&dialog)) {
         // A dialogue that failed is not a cancel: the user chose a name and nothing was saved.
-        if (const DWORD error = CommDlgExtendedError(); error != 0) viewerNotices().systemError(error);
+        if (const DWORD error = CommDlgExtendedError(); error != 0) viewerNotices().text(saveDialogueFailureText(error));
         return;
     }
     if (name[0] == L'\0') return;

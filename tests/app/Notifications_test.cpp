@@ -125,6 +125,28 @@ TEST(MessageBoxContentTest, LanguageFileTextsReplaceTheDefaults) {
     EXPECT_EQ(messageBoxContent(2, table, u"").text, u"Zorbel! l\u00e4uft schon.");
 }
 
+// A language file can blank a text; a box or balloon never shows nothing for it.
+TEST(MessageBoxContentTest, BlankedTextsShowTheEnglishOnes) {
+    StringTable table;
+    const StringTable english;
+    for (const TextKey key : {TextKey::le_Num2, TextKey::le_Num6, TextKey::le_Deft, TextKey::lw_Num4}) table.set(key, u"");
+    EXPECT_EQ(messageBoxContent(2, table, u"").text, english.text(TextKey::le_Num2));
+    EXPECT_EQ(messageBoxContent(6, table, u"").text.substr(0, english.text(TextKey::le_Num6).size()),
+              english.text(TextKey::le_Num6));
+    EXPECT_EQ(messageBoxContent(12, table, u"").text, english.text(TextKey::le_Deft));
+    EXPECT_EQ(balloonContent(4, table, u"", kVersion, true).text, english.text(TextKey::lw_Num4));
+}
+
+// The dialogue's own codes overlap system codes (2 is also "file not found"): they are named, not
+// looked up.
+TEST(SaveDialogueFailureTextTest, NamesTheDialoguesCode) {
+    EXPECT_EQ(saveDialogueFailureText(0x3003),
+              u"The save dialogue failed (error 0x3003: the file name is too long). Nothing was saved.");
+    EXPECT_EQ(saveDialogueFailureText(2), u"The save dialogue failed (error 0x0002). Nothing was saved.");
+    EXPECT_EQ(saveDialogueFailureText(0xFFFF), u"The save dialogue failed (error 0xFFFF). Nothing was saved.");
+    EXPECT_EQ(saveDialogueFailureText(0x12345), u"The save dialogue failed (error 0x12345). Nothing was saved.");
+}
+
 TEST(SystemErrorFallbackTextTest, NamesTheCodeInDecimal) {
     EXPECT_EQ(systemErrorFallbackText(0), u"GetFormattedMessage Failed: 0");
     EXPECT_EQ(systemErrorFallbackText(1460), u"GetFormattedMessage Failed: 1460");

@@ -58,7 +58,7 @@ cases=(
     "utf8-501 501 utf8 $german|$german"
     "utf8-500 500 utf8 $german|$english"
     "latin1-1000 1000 latin1 $german|$german"
-    "empty-1000 1000 utf8 |"
+    "empty-1000 1000 utf8 |$english"
     "long-1000 1000 utf8 $long|$long80"
 )
 for entry in "${cases[@]}"; do

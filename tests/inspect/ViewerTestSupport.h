@@ -24,7 +24,8 @@ public:
         instance() = this;
         viewerNotices() = {[](int code) { instance()->balloons.push_back(code); },
                             [](DWORD code) { instance()->systemErrors.push_back(code); },
-                            [] { ++instance()->sounds; }};
+                            [] { ++instance()->sounds; },
+                            [](std::u16string_view text) { instance()->texts.emplace_back(text); }};
     }
     ~RecordedNotices() {
         viewerNotices() = saved_;
@@ -36,6 +37,7 @@ public:
     std::vector<int> balloons;
     std::vector<DWORD> systemErrors;
     int sounds = 0;
+    std::vector<std::u16string> texts;
 
 private:
     static RecordedNotices*& instance() {
