@@ -1,7 +1,13 @@
 # Sourced: makes sure DISPLAY points at an X server, starting Xvfb when there is none.
 # zorbel_stop_display undoes what zorbel_need_display started. ZORBEL_XVFB_SCREEN sets the size
 # and depth of the screen it starts (default 1280x800x24).
+#
+# A display started here also gets a window manager (openbox), as a desktop has one: without
+# one, Wine waits about two seconds for an answer whenever a managed window is hidden, and
+# windows have no frames or titles. A display that was already there is left as it is.
+# ZORBEL_WINDOW_MANAGER names another manager's command, or "none" for bare Xvfb.
 zorbel_xvfb_pid=""
+zorbel_wm_pid=""
 zorbel_need_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
     local n
@@ -12,7 +18,10 @@ zorbel_need_display() {
         export DISPLAY=":$n"
         local i
         for i in $(seq 1 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0
+            if xdpyinfo >/dev/null 2>&1; then
+                zorbel_start_window_manager
+                return 0
+            fi
             sleep 0.1
         done
         kill "$zorbel_xvfb_pid" 2>/dev/null || true
@@ -21,7 +30,42 @@ zorbel_need_display() {
     echo "could not start Xvfb" >&2
     return 1
 }
+
+# The manager is up once it has claimed the screen (EWMH's _NET_SUPPORTING_WM_CHECK on the root
+# window); windows made before that would start unmanaged.
+zorbel_window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+zorbel_start_window_manager() {
+    local wm=${ZORBEL_WINDOW_MANAGER:-openbox --sm-disable}
+    [ "$wm" = none ] && return 0
+    if ! command -v "${wm%% *}" >/dev/null; then
+        echo "display: no ${wm%% *}; $DISPLAY has no window manager (scripts/setup-deps.sh installs it)" >&2
+        return 0
+    fi
+    # Unquoted on purpose: the command and its arguments.
+    # shellcheck disable=SC2086
+    $wm </dev/null >/dev/null 2>&1 &
+    zorbel_wm_pid=$!
+    local i
+    for i in $(seq 1 100); do
+        zorbel_window_manager_running && return 0
+        kill -0 "$zorbel_wm_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "display: the window manager ($wm) did not start on $DISPLAY" >&2
+    kill "$zorbel_wm_pid" 2>/dev/null || true
+    wait "$zorbel_wm_pid" 2>/dev/null || true
+    zorbel_wm_pid=""
+}
+
 zorbel_stop_display() {
+    if [ -n "$zorbel_wm_pid" ]; then
+        kill "$zorbel_wm_pid" 2>/dev/null || true
+        wait "$zorbel_wm_pid" 2>/dev/null || true
+        zorbel_wm_pid=""
+    fi
     if [ -n "$zorbel_xvfb_pid" ]; then
         kill "$zorbel_xvfb_pid" 2>/dev/null || true
         wait "$zorbel_xvfb_pid" 2>/dev/null || true
