@@ -8,6 +8,7 @@
 # ZORBEL_WINDOW_MANAGER names another manager's command, or "none" for bare Xvfb.
 zorbel_xvfb_pid=""
 zorbel_wm_pid=""
+zorbel_wm_config=""
 zorbel_need_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
     local n
@@ -38,8 +39,16 @@ zorbel_window_manager_running() {
 }
 
 zorbel_start_window_manager() {
-    local wm=${ZORBEL_WINDOW_MANAGER:-openbox --sm-disable}
+    local wm=${ZORBEL_WINDOW_MANAGER:-openbox}
     [ "$wm" = none ] && return 0
+    # Openbox as Debian sets it up, except that it gives a new window the focus only when Wine
+    # activates it, as Windows does: focusing each new window on its own, a moment after Wine
+    # made another one active, takes the activation from the window a program (or a test) chose.
+    if [ "$wm" = openbox ] && [ -f /etc/xdg/openbox/rc.xml ]; then
+        zorbel_wm_config=$(mktemp "${TMPDIR:-/tmp}/zorbel-openbox.XXXXXX.xml")
+        sed 's|<focusNew>yes</focusNew>|<focusNew>no</focusNew>|' /etc/xdg/openbox/rc.xml >"$zorbel_wm_config"
+        wm="openbox --sm-disable --config-file $zorbel_wm_config"
+    fi
     if ! command -v "${wm%% *}" >/dev/null; then
         echo "display: no ${wm%% *}; $DISPLAY has no window manager (scripts/setup-deps.sh installs it)" >&2
         return 0
@@ -65,6 +74,10 @@ zorbel_stop_display() {
         kill "$zorbel_wm_pid" 2>/dev/null || true
         wait "$zorbel_wm_pid" 2>/dev/null || true
         zorbel_wm_pid=""
+    fi
+    if [ -n "$zorbel_wm_config" ]; then
+        rm -f "$zorbel_wm_config"
+        zorbel_wm_config=""
     fi
     if [ -n "$zorbel_xvfb_pid" ]; then
         kill "$zorbel_xvfb_pid" 2>/dev/null || true
