@@ -19,7 +19,10 @@ if(MINGW)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         list(APPEND zorbel_link -Wl,--high-entropy-va)
     endif()
-    target_compile_options(zorbel_portable PUBLIC ${zorbel_hardening})
+    # No build folder in the program either (__FILE__ in an assertion kept in a release, for
+    # one): sources are named relative to the tree.
+    target_compile_options(zorbel_portable PUBLIC ${zorbel_hardening}
+        -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
     target_link_options(zorbel_portable PUBLIC ${zorbel_link} -fstack-protector-strong)
 else()
     target_link_options(zorbel_portable PUBLIC /DYNAMICBASE /NXCOMPAT /RELEASE)
