@@ -19,7 +19,10 @@ zorbel_need_display() {
         export DISPLAY=":$n"
         local i
         for i in $(seq 1 50); do
-            if xdpyinfo >/dev/null 2>&1; then
+            # Another script may have taken the number a moment earlier: then its server answers
+            # and ours has ended.
+            kill -0 "$zorbel_xvfb_pid" 2>/dev/null || break
+            if xdpyinfo >/dev/null 2>&1 && kill -0 "$zorbel_xvfb_pid" 2>/dev/null; then
                 zorbel_start_window_manager
                 return 0
             fi
@@ -53,17 +56,24 @@ zorbel_start_window_manager() {
         echo "display: no ${wm%% *}; $DISPLAY has no window manager (scripts/setup-deps.sh installs it)" >&2
         return 0
     fi
+    local log
+    log=$(mktemp "${TMPDIR:-/tmp}/zorbel-wm.XXXXXX")
     # Unquoted on purpose: the command and its arguments.
     # shellcheck disable=SC2086
-    $wm </dev/null >/dev/null 2>&1 &
+    $wm </dev/null >"$log" 2>&1 &
     zorbel_wm_pid=$!
     local i
-    for i in $(seq 1 100); do
-        zorbel_window_manager_running && return 0
+    for i in $(seq 1 200); do
+        if zorbel_window_manager_running; then
+            rm -f "$log"
+            return 0
+        fi
         kill -0 "$zorbel_wm_pid" 2>/dev/null || break
         sleep 0.1
     done
-    echo "display: the window manager ($wm) did not start on $DISPLAY" >&2
+    echo "display: the window manager ($wm) did not start on $DISPLAY:" >&2
+    tail -n 5 "$log" | sed 's/^/  | /' >&2
+    rm -f "$log"
     kill "$zorbel_wm_pid" 2>/dev/null || true
     wait "$zorbel_wm_pid" 2>/dev/null || true
     zorbel_wm_pid=""
