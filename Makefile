@@ -3,6 +3,7 @@
 #   make run    sets everything up and runs the program under Wine
 #   make test   sets everything up and runs every test
 .PHONY: all setup deps build build64 native fuzz run test bench clean
+.PHONY: dist
 
 JOBS ?= 2
 
@@ -22,6 +23,11 @@ build: deps
 build64: deps
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64 -j $(JOBS)
+
+# The release in dist/release/: the archive, its SHA-256, and the winget and Scoop manifests.
+# ZORBEL_DIST_URL names the folder the archive is published in (see scripts/dist.sh).
+dist: build
+	@bash scripts/dist.sh
 
 native: setup
 	@cmake --preset native >/dev/null

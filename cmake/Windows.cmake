@@ -23,7 +23,10 @@ if(MINGW)
         # screens needs about 10 bytes a pixel at its peak.
         list(APPEND zorbel_link -Wl,--large-address-aware)
     endif()
-    target_compile_options(zorbel_portable PUBLIC ${zorbel_hardening})
+    # No build folder in the program either (__FILE__ in an assertion kept in a release, for
+    # one): sources are named relative to the tree.
+    target_compile_options(zorbel_portable PUBLIC ${zorbel_hardening}
+        -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=)
     target_link_options(zorbel_portable PUBLIC ${zorbel_link} -fstack-protector-strong)
 else()
     target_link_options(zorbel_portable PUBLIC /DYNAMICBASE /NXCOMPAT /RELEASE)

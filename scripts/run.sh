@@ -9,9 +9,9 @@
 # directory.
 #   - With a usable DISPLAY it runs in the foreground: its icon appears in the tray (Wine's
 #     "Wine System Tray" window) and the script returns when the program ends.
-#   - Without one it starts Xvfb and a few Notepad windows, opens the tray menu with the first
-#     window's submenu, saves a screenshot to build/run-screenshot.png, leaves through the menu's
-#     Exit and prints the exit code.
+#   - Without one it starts Xvfb with a window manager (scripts/display.sh) and a few Notepad
+#     windows, opens the tray menu with the first window's submenu, saves a screenshot to
+#     build/run-screenshot.png, leaves through the menu's Exit and prints the exit code.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
@@ -41,13 +41,13 @@ if [ ! -f "$program" ] || [ ! -f "$driver" ]; then
 fi
 
 make_prefix() {
-    [ -f "$prefix/.ready" ] && return 0
+    zorbel_wine_prefix_ready "$prefix" && return 0
     zorbel_wine_templates || return 1
     echo "run: making the Wine prefix $prefix (once)"
     rm -rf "$prefix" "$prefix.part"
     cp -a "$(zorbel_wine_templates_dir)/win10" "$prefix.part" || return 1
     rm -f "$prefix.part/.ready"
-    mv "$prefix.part" "$prefix" && touch "$prefix/.ready"
+    mv "$prefix.part" "$prefix" && zorbel_wine_mark_ready "$prefix"
 }
 make_prefix || die "cannot make the prefix $prefix"
 export WINEPREFIX=$prefix
@@ -73,7 +73,7 @@ cleanup() {
     zorbel_stop_display
 }
 trap cleanup EXIT
-echo "run: no display; started Xvfb on $DISPLAY"
+echo "run: no display; started Xvfb on $DISPLAY${zorbel_wm_pid:+ with a window manager}"
 
 # The driver's output goes through a file: Wine's services, started by whichever program comes
 # first, inherit it and would hold a pipe open.

@@ -10,6 +10,9 @@ need=(cmake ninja-build make nasm git
       clang-14 libfuzzer-14-dev libclang-rt-14-dev dpkg-dev binutils-mingw-w64-i686
       python3 libpng-dev zlib1g-dev libjpeg62-turbo-dev
       locales)
+# The test displays' window manager; the release test's second build comes from ccache, and
+# its manifest checks read YAML.
+need+=(openbox ccache python3-yaml)
 
 missing=()
 for p in "${need[@]}"; do

@@ -122,6 +122,12 @@ zorbel_wine_check_prefix() {
 # Where this architecture's templates live.
 zorbel_wine_templates_dir() { echo "$ZORBEL_WINE_ROOT/$ZORBEL_WINE_ARCH"; }
 
+# What a prefix's .ready file says; a prefix made with other settings is made again. Prefixes of
+# the first kind (no text) made every X window unmanaged, for displays without a window manager.
+zorbel_wine_prefix_kind=managed-windows
+zorbel_wine_prefix_ready() { [ "$(cat "$1/.ready" 2>/dev/null)" = "$zorbel_wine_prefix_kind" ]; }
+zorbel_wine_mark_ready() { echo "$zorbel_wine_prefix_kind" >"$1/.ready"; }
+
 # Makes (once) a template prefix that reports Windows 10 and one that reports Windows 7 (a new
 # prefix's default). A template is marked ready only after every step of making it succeeded.
 zorbel_wine_templates() {
@@ -132,28 +138,26 @@ zorbel_wine_templates() {
     (
         flock 9
         set -o pipefail
-        if [ ! -f "$dir/win7/.ready" ]; then
+        if ! zorbel_wine_prefix_ready "$dir/win7"; then
             rm -rf "$dir/win7" "$dir/win10"
             export WINEPREFIX=$dir/win7
             # The 64-bit loader needs a 64-bit prefix; the 32-bit one makes what it always made.
             [ "$ZORBEL_WINE_ARCH" = x86_64 ] && export WINEARCH=win64
-            # Xvfb has no window manager: unmanaged X windows spare every hide or destroy a
-            # two-second wait for a manager that never answers.
+            # Windows stay managed (Wine's default): the displays the scripts start have a window
+            # manager, which frames them and answers when they are hidden.
             zorbel_wine_step wine wineboot -i &&
                 zorbel_wine_step wineserver -w &&
                 zorbel_wine_check_prefix &&
-                zorbel_wine_step wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
-                zorbel_wine_step wineserver -w &&
-                touch "$dir/win7/.ready" || exit 1
+                zorbel_wine_mark_ready "$dir/win7" || exit 1
         fi
-        if [ ! -f "$dir/win10/.ready" ]; then
+        if ! zorbel_wine_prefix_ready "$dir/win10"; then
             rm -rf "$dir/win10"
             zorbel_wine_step cp -a "$dir/win7" "$dir/win10" || exit 1
             rm -f "$dir/win10/.ready"
             export WINEPREFIX=$dir/win10
             zorbel_wine_step wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f &&
                 zorbel_wine_step wineserver -w &&
-                touch "$dir/win10/.ready" || exit 1
+                zorbel_wine_mark_ready "$dir/win10" || exit 1
         fi
     ) 9>"$ZORBEL_WINE_ROOT/.lock-$ZORBEL_WINE_ARCH"
 }

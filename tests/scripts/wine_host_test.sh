@@ -65,9 +65,11 @@ TMP/unrunnable | TMP/unrunnable |        | error         | neither TMP/unrunnabl
 TMP/loader     | TMP/loader64   | arm64  | error         | ZORBEL_WINE_ARCH must be i686 or x86_64
 TABLE
 
-# make_templates ARCH MODE: makes the templates with the stand-in loaders; prints what was made.
+# make_templates ARCH MODE [keep]: makes the templates with the stand-in loaders (in a new
+# folder, or with keep over what is there); the loader's calls go to $tmp/log.
 make_templates() {
-    rm -rf "$tmp/wine" "$tmp/log"
+    [ "${3:-}" = keep ] || rm -rf "$tmp/wine"
+    rm -f "$tmp/log"
     env -u ZORBEL_WINE_HOST32 -u ZORBEL_WINE_HOST64 -u WINEPREFIX -u WINEARCH \
         ZORBEL_WINE32_LOADER="$tmp/unrunnable" ZORBEL_WINE64_LOADER="$tmp/loader64" \
         ZORBEL_WINE_ARCH="$1" MODE="$2" LOG="$tmp/log" ZORBEL_WINE_ROOT="$tmp/wine" \
@@ -86,6 +88,18 @@ if make_templates x86_64 ok; then
     grep -q "reg add HKCU.Software.Wine /v Version /d win10" "$tmp/log" || fail "the Windows 10 template was not set up"
     for t in win7 win10; do
         [ -f "$tmp/wine/x86_64/$t/.ready" ] || fail "the $t template is not marked ready"
+    done
+    # Windows stay managed: the scripts' displays have a window manager.
+    ! grep -q "Managed" "$tmp/log" || fail "the templates make X windows unmanaged: $(grep Managed "$tmp/log")"
+    # A template of the earlier kind (an empty .ready, unmanaged windows) is made again; a
+    # current one is kept.
+    make_templates x86_64 ok keep
+    [ ! -e "$tmp/log" ] || fail "current templates were made again: $(cat "$tmp/log")"
+    for t in win7 win10; do : >"$tmp/wine/x86_64/$t/.ready"; done
+    make_templates x86_64 ok keep
+    grep -q "wineboot -i" "$tmp/log" || fail "templates of the earlier kind were kept"
+    for t in win7 win10; do
+        [ -s "$tmp/wine/x86_64/$t/.ready" ] || fail "the remade $t template is not marked ready"
     done
 else
     fail "making the templates failed: $(cat "$tmp/err")"
