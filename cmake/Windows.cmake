@@ -80,9 +80,9 @@ add_custom_command(TARGET zorbel POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${ZORBEL_DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:zorbel> ${ZORBEL_DIST_DIR}/
     COMMENT "Stamping the checksum and copying the program to ${ZORBEL_DIST_DIR}")
-if(EXISTS ${PROJECT_SOURCE_DIR}/res/Language)
+if(EXISTS ${PROJECT_SOURCE_DIR}/Language)
     add_custom_command(TARGET zorbel POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/res/Language ${ZORBEL_DIST_DIR}/Language)
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/Language ${ZORBEL_DIST_DIR}/Language)
 endif()
 
 # GoogleTest: Debian ships its sources; on Windows vcpkg provides the package.
