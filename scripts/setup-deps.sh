@@ -9,6 +9,7 @@ need=(cmake ninja-build make nasm git
       googletest libgtest-dev libgmock-dev libbenchmark-dev
       clang-14 libfuzzer-14-dev libclang-rt-14-dev dpkg-dev binutils-mingw-w64-i686
       python3 libpng-dev zlib1g-dev libjpeg62-turbo-dev)
+need+=(fonts-liberation) # Arial's and Courier New's metrics under Wine, for the pictures and tests
 
 missing=()
 for p in "${need[@]}"; do
