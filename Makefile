@@ -2,8 +2,10 @@
 #   make        builds dist/Zorbel!.exe
 #   make run    sets everything up and runs the program under Wine
 #   make test   sets everything up and runs every test
+#   make screenshots  retakes the README's pictures (docs/images/) from the real program
 .PHONY: all setup deps build build64 native fuzz run test bench clean
 .PHONY: dist
+.PHONY: screenshots
 
 JOBS ?= 2
 
@@ -52,6 +54,15 @@ bench: setup
 	@$(WINE_HOST)
 	@$(MAKE) --no-print-directory build
 	@ZORBEL_WINE_ANNOUNCED=1 bash scripts/bench.sh
+
+# The pictures of the build that runs here; full-size ones and the control rectangles stay in
+# build/screenshots/.
+screenshots: setup
+	@$(WINE_HOST)
+	@$(MAKE) --no-print-directory deps
+	@bash -c 'source scripts/wine-env.sh && zorbel_wine_detect && p=$$(zorbel_wine_preset) && \
+		cmake --preset $$p >/dev/null && cmake --build --preset $$p -j $(JOBS) --target zorbel driver_win'
+	@bash scripts/screenshots.sh --docs docs/images
 
 clean:
 	rm -rf build dist

@@ -13,6 +13,7 @@ need=(cmake ninja-build make nasm git
 # The test displays' window manager; the release test's second build comes from ccache, and
 # its manifest checks read YAML.
 need+=(openbox ccache python3-yaml)
+need+=(fonts-liberation) # Arial's and Courier New's metrics under Wine, for the pictures and tests
 
 missing=()
 for p in "${need[@]}"; do

@@ -16,8 +16,9 @@ std::int32_t mulDiv(std::int32_t value, std::int32_t numerator, std::int32_t den
 // A length designed at 96 DPI, at the given DPI.
 inline std::int32_t scaleForDpi(std::int32_t value, std::int32_t dpi) { return mulDiv(value, dpi, kDesignDpi); }
 
-// Cell height of an interface font of a point size at a DPI: the pixel height of the point size
-// is taken once more as a point size at 96 DPI, so 8 pt at 96 DPI gives 15 pixels.
+// Cell height of an interface font of a point size at a DPI: at 96 DPI the pixel height of the
+// point size is taken once more as a point size, so 8 pt gives 15 pixels; at any other DPI that
+// height is scaled as the layout is (19 pixels at 120 DPI, 23 at 144).
 std::int32_t interfaceFontCellHeight(std::int32_t points, std::int32_t dpi);
 
 struct LayoutRect {

@@ -41,7 +41,7 @@ struct PreferencesControlLayout {
     std::int32_t Settings::*setting; // what a check box or hotkey field shows; null for the others
 };
 
-inline constexpr std::int32_t kPreferencesClientWidth = 280; // at 96 DPI
+inline constexpr std::int32_t kPreferencesClientWidth = 300; // at 96 DPI
 inline constexpr std::int32_t kPreferencesClientHeight = 280;
 
 using PreferencesLayout = std::array<PreferencesControlLayout, 14>;

@@ -9,6 +9,7 @@
 
 #include "app/BoundFunctions_win.h"
 #include "app/BoundWindowProc_win.h"
+#include "app/DpiLayout.h"
 #include "app/ToolAccelerators_win.h"
 #include "app/ToolWindow_win.h"
 #include "inspect/Notices_win.h"
@@ -29,6 +30,8 @@ constexpr int kClientWidth = 1000; // at 96 DPI
 constexpr int kClientHeight = 600;
 constexpr int kInitialColumnWidth = 200;
 constexpr int kTabControlId = 100;
+constexpr int kTabPaddingX = 6; // the tab control's own padding at 96 DPI
+constexpr int kTabPaddingY = 3;
 constexpr int kFirstListId = 101;
 constexpr UINT kPointerMovedMessage = WM_APP + 1;
 constexpr int kHeaderTitleCapacity = 128;
@@ -335,6 +338,9 @@ void InformationWindow::applyFonts(int dpi) {
     // The old fonts are deleted only once the controls use the new ones.
     UniqueFont tabFont = createInterfaceFont(L"Arial", 8, true, dpi);
     UniqueFont listFont = createInterfaceFont(L"Courier New", 9, false, dpi);
+    // The tab control pads its labels by a fixed number of pixels whatever the DPI; scaled, the tab
+    // strip (and the page below it) scales with the font. Set before the font, which sizes the tabs.
+    SendMessageW(tab_, TCM_SETPADDING, 0, MAKELPARAM(scaleForDpi(kTabPaddingX, dpi), scaleForDpi(kTabPaddingY, dpi)));
     setControlFont(tab_, tabFont.get());
     for (HWND list : lists_) setControlFont(list, listFont.get());
     tabFont_ = std::move(tabFont);

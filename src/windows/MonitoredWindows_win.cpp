@@ -79,6 +79,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND list_ = nullptr; // a child: destroyed with the window
     UniqueFont font_;
+    int fontDpi_ = kDesignDpi; // the DPI the font was made for
     UniqueBrush darkBrush_;
 };
 
@@ -128,6 +129,7 @@ void MonitoredWindows::applyFonts(int dpi) {
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     // The list no longer uses the old font once the new one is set.
     font_ = std::move(font);
+    fontDpi_ = dpi;
 }
 
 void MonitoredWindows::fill() {
@@ -152,7 +154,7 @@ void MonitoredWindows::fitHorizontalExtent(const std::vector<std::u16string>& ro
         if (GetTextExtentPoint32W(dc.get(), wide(row), static_cast<int>(row.size()), &size) && size.cx > widest)
             widest = size.cx;
     }
-    SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest > 0 ? widest + kTextMargin : 0), 0);
+    SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest > 0 ? widest + scaleForDpi(kTextMargin, fontDpi_) : 0), 0);
 }
 
 std::vector<int> MonitoredWindows::selectedRows() const {

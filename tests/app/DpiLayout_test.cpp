@@ -29,11 +29,22 @@ TEST(MulDivTest, UsesWideIntermediatesAndRejectsOverflow) {
     EXPECT_EQ(mulDiv(std::numeric_limits<std::int32_t>::min(), 1, 1), std::numeric_limits<std::int32_t>::min());
 }
 
-TEST(DpiLayoutTest, FontCellHeightTreatsThePixelHeightAsPoints) {
-    EXPECT_EQ(interfaceFontCellHeight(8, 96), 15);  // 11 px taken as 11 pt
-    EXPECT_EQ(interfaceFontCellHeight(9, 96), 16);  // 12 px -> 16
-    EXPECT_EQ(interfaceFontCellHeight(8, 144), 21); // 16 px -> 21.33
-    EXPECT_EQ(interfaceFontCellHeight(7, 192), 25); // 18.67 -> 19 px -> 25.33
+TEST(DpiLayoutTest, FontCellHeightTreatsThePixelHeightAsPointsAndScalesAsTheLayout) {
+    struct Case {
+        std::int32_t points, dpi, expected;
+    };
+    const Case cases[] = {
+        {8, 96, 15},  // 11 px taken as 11 pt
+        {9, 96, 16},  // 12 px -> 16
+        {7, 96, 12},  // 9 px -> 12
+        {8, 120, 19}, // 15 * 1.25 = 18.75, as the controls beside it
+        {8, 144, 23}, // 15 * 1.5 = 22.5
+        {9, 144, 24},
+        {7, 144, 18},
+        {7, 192, 24},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(interfaceFontCellHeight(c.points, c.dpi), c.expected) << c.points << " pt at " << c.dpi << " DPI";
 }
 
 TEST(DpiLayoutTest, CentresInTheWorkAreaWithIntegerArithmetic) {

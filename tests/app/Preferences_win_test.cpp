@@ -221,6 +221,32 @@ TEST_F(PreferencesTest, DefaultSettingsRestoresAllButTheImageFormatAndUpdateKeys
     EXPECT_FALSE(checked(Control::Administrator));
 }
 
+// Each check box shows its whole label in the window's font, at 96, 120 and 144 DPI: the box and
+// the gap before the text take 18 pixels at 96 DPI.
+TEST_F(PreferencesTest, CheckBoxLabelsFitBesideTheirBoxes) {
+    open(Settings{});
+    RECT suggested{100, 80, 100 + 450, 80 + 470};
+    for (const int dpi : {96, 120, 144}) {
+        SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        for (const PreferencesControlLayout& layout : preferencesLayout()) {
+            if (layout.kind != PreferencesControlKind::CheckBox) continue;
+            HWND box = control(layout.control);
+            wchar_t text[64]{};
+            const int length = GetWindowTextW(box, text, 64);
+            const HDC dc = GetDC(box);
+            const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+            SIZE size{};
+            GetTextExtentPoint32W(dc, text, length, &size);
+            SelectObject(dc, old);
+            ReleaseDC(box, dc);
+            RECT client{};
+            GetClientRect(box, &client);
+            EXPECT_LE(size.cx + scaleForDpi(18, dpi), client.right)
+                << "control " << static_cast<int>(layout.control) << " at " << dpi << " DPI";
+        }
+    }
+}
+
 TEST_F(PreferencesTest, MovingToA144DpiMonitorRescalesControlsAndFonts) {
     open(Settings{});
     RECT suggested{100, 80, 100 + 450, 80 + 470};

@@ -27,9 +27,23 @@
 //   driver window-facts HWND         prints the window's class, style, extended style (without
 //                                    WS_EX_TOPMOST) and its program's path, one per line
 //   driver foreground                prints the handle of the foreground window
+//   driver window-rect HWND          prints the window's rectangle: left top right bottom
+//   driver menu-rects                prints the rectangle of every visible popup menu, one a line
+//   driver controls HWND             prints the client size ("client W H"), then every child window
+//                                    as "ID CLASS left top right bottom" in client coordinates
+//   driver window-at X Y             prints the top-level window at the screen point
+//   driver close HWND                posts WM_CLOSE to the window
+//   driver select-tab HWND N         clicks the first tab of the window's tab control, then presses
+//                                    Right N times, as the user picks a tab
+//   driver text-width FACE HEIGHT WEIGHT TEXT...  makes the font as the program does (cell height
+//                                    HEIGHT, weight 400 or 700) and prints the face the system
+//                                    chose, then each text's width in pixels and the text
+//   driver mouse X Y [down|up]       moves the mouse to the screen point, then presses or releases
+//                                    the left button
 // Exit status 0 on success, 1 when the awaited thing did not happen, 2 on bad usage.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -197,6 +211,103 @@ int messageBoxKind(const wchar_t* caption, DWORD timeoutMs) {
     return 0;
 }
 
+void printRect(const RECT& rect) { std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom); }
+
+BOOL CALLBACK printVisibleMenuRect(HWND hwnd, LPARAM) {
+    wchar_t className[16]{};
+    GetClassNameW(hwnd, className, 16);
+    RECT rect{};
+    if (std::wcscmp(className, L"#32768") == 0 && IsWindowVisible(hwnd) && GetWindowRect(hwnd, &rect)) printRect(rect);
+    return TRUE;
+}
+
+BOOL CALLBACK printControl(HWND child, LPARAM parameter) {
+    const HWND top = reinterpret_cast<HWND>(parameter);
+    wchar_t className[64]{};
+    GetClassNameW(child, className, 64);
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, top, reinterpret_cast<POINT*>(&rect), 2);
+    std::printf("%d %ls %ld %ld %ld %ld\n", GetDlgCtrlID(child), className, rect.left, rect.top, rect.right,
+                rect.bottom);
+    return TRUE;
+}
+
+int printControls(HWND hwnd) {
+    RECT client{};
+    if (!GetClientRect(hwnd, &client)) return 1;
+    std::printf("client %ld %ld\n", client.right, client.bottom);
+    EnumChildWindows(hwnd, printControl, reinterpret_cast<LPARAM>(hwnd));
+    std::fflush(stdout);
+    return 0;
+}
+
+// Absolute SendInput moves, so that low-level hooks and the window under the point see them as
+// they see the user's mouse.
+int moveMouse(int x, int y, const wchar_t* button) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    if (width < 2 || height < 2) return 1;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, width - 1);
+    input.mi.dy = MulDiv(y, 65535, height - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    if (button && std::wcscmp(button, L"down") == 0) input.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    if (button && std::wcscmp(button, L"up") == 0) input.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    const UINT sent = SendInput(1, &input, sizeof(INPUT));
+    Sleep(100);
+    return sent == 1 ? 0 : 1;
+}
+
+BOOL CALLBACK findTabControl(HWND child, LPARAM parameter) {
+    wchar_t className[64]{};
+    GetClassNameW(child, className, 64);
+    if (_wcsicmp(className, WC_TABCONTROLW) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(parameter) = child;
+    return FALSE;
+}
+
+// The tab control's messages carry pointers that are not carried across processes, so the tab is
+// chosen as the user does: a click gives the control the focus, the arrow keys move along.
+int selectTab(HWND hwnd, int index) {
+    HWND tab = nullptr;
+    EnumChildWindows(hwnd, findTabControl, reinterpret_cast<LPARAM>(&tab));
+    RECT rect{};
+    if (!tab || !GetWindowRect(tab, &rect)) return 1;
+    SetForegroundWindow(hwnd);
+    Sleep(200);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    const int x = rect.left + MulDiv(12, dpi, 96), y = rect.top + MulDiv(10, dpi, 96);
+    if (moveMouse(x, y, L"down") != 0 || moveMouse(x, y, L"up") != 0) return 1;
+    for (int i = 0; i < index; ++i) pressKey(VK_RIGHT);
+    return 0;
+}
+
+int printTextWidths(int argc, wchar_t** argv) {
+    const HFONT font = CreateFontW(std::wcstol(argv[3], nullptr, 10), 0, 0, 0, std::wcstol(argv[4], nullptr, 10), FALSE,
+                                   FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, argv[2]);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    if (!font || !dc) return 1;
+    const HGDIOBJ old = SelectObject(dc, font);
+    wchar_t face[LF_FACESIZE]{};
+    GetTextFaceW(dc, LF_FACESIZE, face);
+    printUtf8Line(face);
+    for (int i = 5; i < argc; ++i) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, argv[i], static_cast<int>(std::wcslen(argv[i])), &size);
+        wchar_t line[512]{};
+        std::swprintf(line, 512, L"%ld %ls", size.cx, argv[i]);
+        printUtf8Line(line);
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return 0;
+}
+
 int printSystemVersion() {
     using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
@@ -223,6 +334,9 @@ int printLanguageName() {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
+    // Rectangles and mouse points in the screen's own pixels, whatever the DPI: an unaware process
+    // would see them scaled to 96 DPI.
+    SetProcessDPIAware();
     const std::wstring command(argv[1]);
     if (command == L"find-core") {
         HWND core = nullptr;
@@ -342,6 +456,31 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%p\n", static_cast<void*>(GetForegroundWindow()));
         return 0;
     }
+    if (command == L"window-rect" && argc >= 3) {
+        RECT rect{};
+        if (!GetWindowRect(handleArg(argv[2]), &rect)) return 1;
+        printRect(rect);
+        return 0;
+    }
+    if (command == L"menu-rects") {
+        EnumWindows(printVisibleMenuRect, 0);
+        std::fflush(stdout);
+        return 0;
+    }
+    if (command == L"text-width" && argc >= 5) return printTextWidths(argc, argv);
+    if (command == L"window-at" && argc >= 4) {
+        const POINT point{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)};
+        const HWND hwnd = WindowFromPoint(point);
+        if (!hwnd) return 1;
+        std::printf("%p\n", static_cast<void*>(GetAncestor(hwnd, GA_ROOT)));
+        return 0;
+    }
+    if (command == L"close" && argc >= 3) return PostMessageW(handleArg(argv[2]), WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == L"select-tab" && argc >= 4)
+        return selectTab(handleArg(argv[2]), static_cast<int>(std::wcstol(argv[3], nullptr, 10)));
+    if (command == L"controls" && argc >= 3) return printControls(handleArg(argv[2]));
+    if (command == L"mouse" && argc >= 4)
+        return moveMouse(std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10), argc > 4 ? argv[4] : nullptr);
     if (command == L"version") return printSystemVersion();
     if (command == L"locale") return printLanguageName();
     if (command == L"windows") {

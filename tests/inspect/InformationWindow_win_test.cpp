@@ -181,6 +181,24 @@ TEST_F(InformationWindowTest, EveryColumnIsAtLeastAsWideAsItsTitle) {
     }
 }
 
+// At 144 DPI the tab strip, and with it the page the lists fill, is the 96-DPI one scaled, give or
+// take the rounding of the font's size.
+TEST_F(InformationWindowTest, TabStripScalesWithTheDpi) {
+    const UniqueWindow target = test::createTestWindow(test::WindowShape{});
+    ASSERT_TRUE(showWindowReport(target.get()));
+    const HWND window = informationWindowParts().window;
+    const auto listTop = [&] {
+        RECT rect{};
+        GetWindowRect(list(kUserInfo), &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        return static_cast<int>(rect.top);
+    };
+    const int top96 = listTop();
+    RECT suggested{0, 0, 1516, 939};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_NEAR(listTop(), top96 * 3 / 2, 2) << "the page starts at " << top96 << " at 96 DPI";
+}
+
 TEST_F(InformationWindowTest, AnInvalidHandleIsReportedAndChangesNothing) {
     test::RecordedNotices notices;
     SetLastError(0);

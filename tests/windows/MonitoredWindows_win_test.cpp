@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -130,6 +131,24 @@ TEST_F(MonitoredWindowsTest, ListsEveryRuleInAListFillingTheWindow) {
     LOGFONTW logFont{};
     GetObjectW(font, sizeof(logFont), &logFont);
     EXPECT_STREQ(logFont.lfFaceName, L"Courier New");
+}
+
+// The margin right of the widest row is designed at 96 DPI like everything else.
+TEST_F(MonitoredWindowsTest, ScrollRangeMarginScalesWithTheDpi) {
+    RECT suggested{100, 80, 100 + 916, 80 + 489};
+    SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const HDC dc = GetDC(list_);
+    ASSERT_NE(dc, nullptr);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const std::wstring& row : listRows(list_)) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, row.c_str(), static_cast<int>(row.size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list_, dc);
+    EXPECT_EQ(SendMessageW(list_, LB_GETHORIZONTALEXTENT, 0, 0), widest + scaleForDpi(8, 144));
 }
 
 TEST_F(MonitoredWindowsTest, OpensOnceRefreshesAndClosesForGood) {
