@@ -66,6 +66,19 @@ inline bool prepareTrayProcess() {
 
 // ---- Messages and waiting ----------------------------------------------------------------------
 
+// A file through which a death test's child process tells this process something: the child
+// inherits its path through the environment variable, the parent makes the path once.
+inline std::wstring deathTestNotePath(const wchar_t* variable, const std::wstring& stem) {
+    wchar_t inherited[MAX_PATH]{};
+    const DWORD length = GetEnvironmentVariableW(variable, inherited, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return inherited; // the death test's child
+    wchar_t folder[MAX_PATH]{};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + stem + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    SetEnvironmentVariableW(variable, path.c_str());
+    return path;
+}
+
 inline void pumpMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

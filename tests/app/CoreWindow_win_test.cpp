@@ -347,18 +347,7 @@ INSTANTIATE_TEST_SUITE_P(Requests, CloseRequestTest, ::testing::ValuesIn(kCloseC
 
 // The test's child process writes the handle of its core window here, so that this process can
 // look for the child's tray icon once it has ended.
-std::wstring coreHandleNote() {
-    constexpr wchar_t kVariable[] = L"ZORBEL_TEST_CORE_NOTE";
-    wchar_t inherited[MAX_PATH]{};
-    const DWORD length = GetEnvironmentVariableW(kVariable, inherited, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) return inherited; // the death test's child
-    wchar_t folder[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path =
-        std::wstring(folder) + L"zorbel-core-note-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
-    SetEnvironmentVariableW(kVariable, path.c_str());
-    return path;
-}
+std::wstring coreHandleNote() { return test::deathTestNotePath(L"ZORBEL_TEST_CORE_NOTE", L"zorbel-core-note-"); }
 
 TEST(CoreWindowDeathTest, DestroyedFromElsewhereEndsTheProgramThroughTheExitRoutine) {
     const std::wstring note = coreHandleNote();

@@ -496,18 +496,7 @@ TEST_F(RegionOverlayTest, SessionEndGivesTheMouseSpeedBack) {
 }
 
 // The process ends in these tests; the speeds it set are noted in a file for this process to read.
-std::wstring speedNote() {
-    constexpr wchar_t kVariable[] = L"ZORBEL_TEST_SPEED_NOTE";
-    wchar_t inherited[MAX_PATH]{};
-    const DWORD length = GetEnvironmentVariableW(kVariable, inherited, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) return inherited; // the death test's child
-    wchar_t folder[MAX_PATH]{};
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path =
-        std::wstring(folder) + L"zorbel-speed-note-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
-    SetEnvironmentVariableW(kVariable, path.c_str());
-    return path;
-}
+std::wstring speedNote() { return test::deathTestNotePath(L"ZORBEL_TEST_SPEED_NOTE", L"zorbel-speed-note-"); }
 
 std::string notedSpeeds;
 bool noteSpeed(int speed) {
