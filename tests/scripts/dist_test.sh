@@ -86,8 +86,9 @@ sha256 = hashlib.sha256(data).hexdigest()
 check((release / f"{name}.sha256").read_text() == f"{sha256}  {name}\n", "the .sha256 file does not match the archive")
 with zipfile.ZipFile(archive) as z:
     entries = z.infolist()
-    check([e.filename for e in entries] ==
-          ["LICENSE.txt", "Language/", "Language/lang_tst.txt", "README.md", "Zorbel!.exe"],
+    languages = sorted(f"Language/{p.name}" for p in (tree / "Language").glob("*.txt"))
+    check("Language/lang_tst.txt" in languages, "the tree copy has no test language file")
+    check([e.filename for e in entries] == ["LICENSE.txt", "Language/", *languages, "README.md", "Zorbel!.exe"],
           f"archive entries: {[e.filename for e in entries]}")
     check(all(e.date_time == when.timetuple()[:6] for e in entries), "an archive entry is not dated at the build date")
     check(z.read("Zorbel!.exe") == (tree / "dist/Zorbel!.exe").read_bytes(), "the archive's program is not the built one")
