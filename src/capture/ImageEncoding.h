@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/ImageOps.h"
 
@@ -55,9 +56,19 @@ bool isValidCapture(const Image& image);
 EncodedImage encodeImage(ImageFormat format, const Image& image);
 
 std::optional<std::string> encodePng(const Image& image);
-// True when the image looks like screen content (flat areas, text) rather than a photograph: a
-// good share of sampled pixels equal their left neighbour. It picks how encodePng compresses.
+// True when the image looks like screen content (flat areas, text, gradients) rather than a
+// photograph: hardly any sampled pixel differs a little from its left neighbour and from the
+// pixel above. encodePng asks it of each band of rows and compresses the band to suit.
 bool looksLikeScreenContent(const Image& image);
+// The bands of rows encodePng deflates side by side on that many cores, and which of them it
+// deflates as photographs.
+struct PngBandPlan {
+    int firstRow = 0;
+    int endRow = 0;
+    bool photo = false;
+    bool operator==(const PngBandPlan&) const = default;
+};
+std::vector<PngBandPlan> planPngBands(const Image& image, unsigned cores);
 std::optional<std::string> encodeJpeg(const Image& image, int quality = kJpegQuality);
 // A ".bmp" file: the file header followed by the packed bitmap below. memoryLimit is the most
 // bytes the output may take; a larger output fails as an allocation the system refused would.
