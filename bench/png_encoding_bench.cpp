@@ -3,6 +3,8 @@
 // The plain copy of the pixels is the floor no encoder can beat. The pictures people capture:
 //
 //   scripts/make-corpus.sh && build/native/png_encoding_bench build/corpus/*.png
+//   png_encoding_bench --check FOLDER file.png ...   no timing: writes our files into FOLDER and
+//                                                     prints each picture's sizes (tests use it)
 #include <png.h>
 
 #include <algorithm>
@@ -226,6 +228,26 @@ void report(const std::string& name, const Image& image) {
     std::fflush(stdout);
 }
 
+// --check: no timing. Writes our file of the picture into folder and prints one line: the name,
+// the probe's verdict, libpng's size and ours, and the change; false when ours does not decode
+// through libpng to exactly the picture.
+bool check(const std::string& name, const Image& image, const std::string& folder) {
+    const std::size_t libpng = writeWithLibpngDefaults(image).size();
+    const auto ours = encodePng(image);
+    const bool exact = ours && decodesTo(*ours, image);
+    if (ours) {
+        if (FILE* file = std::fopen((folder + "/" + name).c_str(), "wb")) {
+            std::fwrite(ours->data(), 1, ours->size(), file);
+            std::fclose(file);
+        }
+    }
+    const std::size_t size = ours ? ours->size() : 0;
+    std::printf("%s %s %zu %zu %+.1f%s\n", name.c_str(), looksLikeScreenContent(image) ? "screen" : "photo", libpng,
+                size, 100.0 * (static_cast<double>(size) / static_cast<double>(libpng) - 1.0),
+                exact ? "" : " DOES-NOT-DECODE-EXACTLY");
+    return exact;
+}
+
 // The file name without its folder.
 std::string baseName(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -237,6 +259,19 @@ std::string baseName(const std::string& path) {
 
 int main(int argc, char** argv) {
     using namespace zorbel;
+    if (argc >= 3 && std::string(argv[1]) == "--check") {
+        bool allExact = true;
+        for (int i = 3; i < argc; ++i) {
+            const auto image = readPng(argv[i]);
+            if (!image) {
+                std::fprintf(stderr, "%s: not a readable PNG\n", argv[i]);
+                allExact = false;
+                continue;
+            }
+            allExact = check(baseName(argv[i]), *image, argv[2]) && allExact;
+        }
+        return allExact ? 0 : 1;
+    }
     std::printf("best of %d runs each; times in ms; ratio = libpng's time / ours; size = ours against libpng's\n", kRuns);
     std::printf("%-28s %9s %-6s %8s %8s %7s %8s %11s %11s %7s %7s\n", "picture", "size", "probe", "libpng", "ours",
                 "ratio", "size", "libpng B", "ours B", "jpeg", "copy");
