@@ -1,5 +1,6 @@
 #include "capture/ImageEncoding.h"
 
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -65,13 +66,19 @@ void appendInfoHeaderAndPixels(std::string& out, const Image& image, std::uint32
     putLe32(out, 0); // colours used
     putLe32(out, 0); // colours important
 
-    const std::size_t padding = pixelBytes / static_cast<std::uint32_t>(image.height) -
-                                static_cast<std::size_t>(image.width) * 3;
-    for (int y = image.height - 1; y >= 0; --y) {
+    // The rows, padding included, are made in place: a call a pixel cost more than the copy.
+    const std::size_t stride = pixelBytes / static_cast<std::uint32_t>(image.height);
+    const auto width = static_cast<std::size_t>(image.width);
+    std::size_t at = out.size();
+    out.resize(at + pixelBytes, '\0');
+    auto* rows = reinterpret_cast<unsigned char*>(out.data());
+    for (int y = image.height - 1; y >= 0; --y, at += stride) {
         const std::uint8_t* pixel = image.pixel(0, y);
-        for (int x = 0; x < image.width; ++x, pixel += kImageChannels)
-            out.append(reinterpret_cast<const char*>(pixel), 3); // blue, green, red
-        out.append(padding, '\0');
+        unsigned char* row = rows + at;
+        // Blue, green, red: each pixel but the last as four bytes, the next one overwriting the
+        // fourth.
+        for (std::size_t x = 0; x + 1 < width; ++x) std::memcpy(row + x * 3, pixel + x * kImageChannels, 4);
+        std::memcpy(row + (width - 1) * 3, pixel + (width - 1) * kImageChannels, 3);
     }
 }
 
