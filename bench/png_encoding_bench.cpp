@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "capture/ImageEncoding.h"
+#include "capture/LibpngReference.h"
 
 namespace zorbel {
 namespace {
@@ -130,48 +131,7 @@ Image photoLike(int width, int height) {
     return image;
 }
 
-std::optional<Image> readPng(const char* path) {
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&png, path)) return std::nullopt;
-    png.format = PNG_FORMAT_BGRA;
-    Image image;
-    image.width = static_cast<int>(png.width);
-    image.height = static_cast<int>(png.height);
-    image.pixels.resize(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr)) {
-        png_image_free(&png);
-        return std::nullopt;
-    }
-    return image;
-}
-
 // ---- libpng with its defaults, the reference -------------------------------------------------
-
-void appendBytes(png_structp png, png_bytep data, png_size_t length) {
-    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
-}
-void flushNothing(png_structp) {}
-
-std::string writeWithLibpngDefaults(const Image& image) {
-    std::string out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return {};
-    }
-    png_set_write_fn(png, &out, appendBytes, flushNothing);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-    for (int y = 0; y < image.height; ++y) png_write_row(png, const_cast<std::uint8_t*>(image.pixel(0, y)));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return out;
-}
 
 bool decodesTo(const std::string& bytes, const Image& image) {
     png_image png{};
@@ -210,7 +170,7 @@ Result timeBest(const std::function<std::size_t()>& run) {
 // One line per picture: the times and sizes of libpng's defaults and ours, then the ratio of the
 // times and the change in size. JPEG and the plain copy come after, for the floor and the scale.
 void report(const std::string& name, const Image& image) {
-    const Result libpng = timeBest([&] { return writeWithLibpngDefaults(image).size(); });
+    const Result libpng = timeBest([&] { return test::writeWithLibpngDefaults(image).size(); });
     const Result ours = timeBest([&] { return encodePng(image).value_or(std::string()).size(); });
     const Result copy = timeBest([&] {
         std::vector<std::uint8_t> pixels = image.pixels;
@@ -232,7 +192,7 @@ void report(const std::string& name, const Image& image) {
 // the probe's verdict, libpng's size and ours, and the change; false when ours does not decode
 // through libpng to exactly the picture.
 bool check(const std::string& name, const Image& image, const std::string& folder) {
-    const std::size_t libpng = writeWithLibpngDefaults(image).size();
+    const std::size_t libpng = test::writeWithLibpngDefaults(image).size();
     const auto ours = encodePng(image);
     const bool exact = ours && decodesTo(*ours, image);
     if (ours) {
@@ -262,7 +222,7 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::string(argv[1]) == "--check") {
         bool allExact = true;
         for (int i = 3; i < argc; ++i) {
-            const auto image = readPng(argv[i]);
+            const auto image = test::readPngFile(argv[i]);
             if (!image) {
                 std::fprintf(stderr, "%s: not a readable PNG\n", argv[i]);
                 allExact = false;
@@ -281,7 +241,7 @@ int main(int argc, char** argv) {
         report("synthetic photo", photoLike(3840, 2160));
     }
     for (int i = 1; i < argc; ++i) {
-        const auto image = readPng(argv[i]);
+        const auto image = test::readPngFile(argv[i]);
         if (!image) {
             std::fprintf(stderr, "%s: not a readable PNG\n", argv[i]);
             continue;

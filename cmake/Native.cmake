@@ -86,7 +86,7 @@ if(NOT ZORBEL_FUZZ)
     add_executable(png_encoding_bench ${PROJECT_SOURCE_DIR}/bench/png_encoding_bench.cpp
         ${PROJECT_SOURCE_DIR}/src/capture/ImageEncoding.cpp ${PROJECT_SOURCE_DIR}/src/capture/PngEncoding.cpp
         ${PROJECT_SOURCE_DIR}/src/capture/JpegEncoding.cpp)
-    target_include_directories(png_encoding_bench PRIVATE ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(png_encoding_bench PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
     target_compile_options(png_encoding_bench PRIVATE ${zorbel_warnings} -O3) # as the program is built
     target_compile_definitions(png_encoding_bench PRIVATE NDEBUG)
     target_link_libraries(png_encoding_bench PRIVATE PNG::PNG JPEG::JPEG ZLIB::ZLIB Threads::Threads)

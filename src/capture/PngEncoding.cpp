@@ -124,6 +124,8 @@ bool isSmoothStep(const std::uint8_t* pixel, const std::uint8_t* left) {
 // else), and where text's edges repeat none they differ by much. On real screenshots such pixels
 // are at most 0.2 per cent, on photos 10 to 90 per cent; a band where they make 1 per cent holds a
 // strip of photograph worth deflating as one.
+constexpr std::size_t kPhotoLikePercent = 1;
+
 bool rowsHoldPhotoContent(const Image& image, int firstRow, int endRow) {
     if (image.width < 2 || endRow <= firstRow) return false;
     std::size_t photoLike = 0;
@@ -145,7 +147,7 @@ bool rowsHoldPhotoContent(const Image& image, int firstRow, int endRow) {
         }
         compared += static_cast<std::size_t>(image.width - 1);
     }
-    return photoLike * 100 >= compared;
+    return photoLike * 100 >= compared * kPhotoLikePercent;
 }
 
 // One band of rows: its raw deflate data and the Adler-32 of the bytes it deflated.

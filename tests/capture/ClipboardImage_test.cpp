@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "capture/ImageEncoding.h"
+#include "capture/LibpngReference.h"
 
 namespace zorbel {
 namespace {
@@ -37,23 +38,6 @@ void expectSameColours(const Image& actual, const Image& expected) {
             ASSERT_EQ(std::memcmp(actual.pixel(x, y), expected.pixel(x, y), 3), 0) << x << "," << y;
 }
 
-// Decoded by libpng, as BGRX with the fourth byte 0.
-std::optional<Image> decodePng(const std::string& bytes) {
-    png_image png{};
-    png.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) return std::nullopt;
-    png.format = PNG_FORMAT_BGRA;
-    Image image;
-    image.width = static_cast<int>(png.width);
-    image.height = static_cast<int>(png.height);
-    image.pixels.resize(PNG_IMAGE_SIZE(png));
-    if (!png_image_finish_read(&png, nullptr, image.pixels.data(), 0, nullptr)) {
-        png_image_free(&png);
-        return std::nullopt;
-    }
-    return image;
-}
-
 void putLe32(std::string& dib, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) dib[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
@@ -74,7 +58,7 @@ TEST(ClipboardImage, PackedDibAndItsPngGiveBackTheCapturedPixels) {
         expectSameColours(*read, image);
         const std::optional<std::string> png = pngFromPackedDib(*dib);
         ASSERT_TRUE(png);
-        const std::optional<Image> decoded = decodePng(*png);
+        const std::optional<Image> decoded = test::decodePngBytes(*png);
         ASSERT_TRUE(decoded);
         expectSameColours(*decoded, image);
     }

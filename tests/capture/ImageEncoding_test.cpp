@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "capture/LibpngReference.h"
+
 namespace zorbel {
 namespace {
 
@@ -353,28 +355,7 @@ TEST(ImageEncodingTest, ScreenRowsTakeTheFilterThatLeavesTheFewestChangedPixels)
 
 // The filter bytes of libpng's own file of the image, written with its defaults.
 std::vector<int> libpngRowFilters(const Image& image) {
-    std::string file;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return {};
-    }
-    png_set_write_fn(
-        png, &file,
-        [](png_structp p, png_bytep data, png_size_t length) {
-            static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), length);
-        },
-        nullptr);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-    for (int y = 0; y < image.height; ++y) png_write_row(png, const_cast<std::uint8_t*>(image.pixel(0, y)));
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return rowFilters(file, image.width, image.height);
+    return rowFilters(test::writeWithLibpngDefaults(image), image.width, image.height);
 }
 
 // Photo rows: the smallest sum of absolute differences, as libpng weighs the five filters, over the
